@@ -10,7 +10,7 @@ set(tmp "${OUT}.making")
 file(REMOVE "${tmp}")
 foreach(sql IN ITEMS "${SCHEMA}" "${SEED}")
   execute_process(COMMAND "${SQLITE3}" -bail "${tmp}" ".read '${sql}'"
-                  RESULT_VARIABLE rc ERROR_VARIABLE err)
+                  RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
   if(NOT rc EQUAL 0)
     file(REMOVE "${tmp}")
     message(FATAL_ERROR "Could not make ${OUT} from ${sql}: ${err}")
