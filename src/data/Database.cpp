@@ -35,28 +35,27 @@ bool Database::open(QString* error) {
     if (isOpen())
         return true;
     const QString path = recordDatabasePath();
-    auto fail = [&](const QString& why) {
-        if (error)
-            *error = QStringLiteral("فایل اطلاعات برنامه پیدا نشد یا قابل خواندن نیست:\n%1\n\n%2")
-                         .arg(QDir::toNativeSeparators(path), why);
-        close();
-        return false;
-    };
+    QString why;
     // The SQLite driver would create an empty file where none exists.
-    if (!QFileInfo(path).isFile())
-        return fail(QStringLiteral("برنامه را از پوشه نصب آن اجرا کنید."));
-
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                QString::fromLatin1(kConnection));
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    if (!db.open())
-        return fail(db.lastError().text());
-    if (!hasTables(db))
-        return fail(QStringLiteral("این فایل، فایل اطلاعات زووک نیست یا آسیب دیده است."));
-    QSqlQuery q(db);
-    q.exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
-    return true;
+    if (!QFileInfo(path).isFile()) {
+        why = QStringLiteral("برنامه را از پوشه نصب آن اجرا کنید.");
+    } else {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                    QString::fromLatin1(kConnection));
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open())
+            why = db.lastError().text();
+        else if (!hasTables(db))
+            why = QStringLiteral("این فایل، فایل اطلاعات زووک نیست یا آسیب دیده است.");
+    }
+    if (why.isEmpty())
+        return true;
+    close();
+    if (error)
+        *error = QStringLiteral("فایل اطلاعات برنامه پیدا نشد یا قابل خواندن نیست:\n%1\n\n%2")
+                     .arg(QDir::toNativeSeparators(path), why);
+    return false;
 }
 
 void Database::close() {
