@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMouseEvent>
 
 // An image control: a picture that reports clicks and the mouse passing over it.
 class ClickableImage : public QLabel {
@@ -19,6 +20,7 @@ protected:
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         QLabel::mouseMoveEvent(e);
+        e->accept(); // the move is the image's own, not its window's
         emit mouseMoved();
     }
 };

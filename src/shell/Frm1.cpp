@@ -452,13 +452,17 @@ bool Frm1::eventFilter(QObject* watched, QEvent* event) {
             showHint(QStringLiteral(" درصورتيکه کد آزمودني را فراموش کرده ايد با کليک بر روي  اين قسمت مي توانيد آن را بدست بياوريد"));
         else if (name == QLatin1String("Command9"))
             showHint(QStringLiteral("با کليک بر روي اين دکمه شمامي توانيد:1- تم برنامه را عوض کنيد 2- نام و آدرس کلينيک را وارد کنيد"));
-        else if (watched == frame7_)
+        else if (watched == frame7_ &&
+                 !frame7_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
             clearHint();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void Frm1::mouseMoveEvent(QMouseEvent* e) {
-    clearHint();
+    // Moves over a control reach the window too when the control ignores them;
+    // only the window's own background clears the hint.
+    if (!childAt(e->position().toPoint()))
+        clearHint();
     QWidget::mouseMoveEvent(e);
 }
