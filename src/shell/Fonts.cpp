@@ -13,7 +13,7 @@ void installPersianSupport(QApplication& app) {
         const char* family;
         QStringList substitutes;
     } map[] = {
-        {"Arial", {"Liberation Sans", "Noto Sans Arabic", "DejaVu Sans"}},
+        {"Arial", {"Nazli", "Noto Naskh Arabic", "DejaVu Sans"}},
         {"Tahoma", {"Noto Sans Arabic", "DejaVu Sans"}},
         {"MS Sans Serif", {"DejaVu Sans", "Noto Sans Arabic"}},
         {"Arabic Transparent", {"Noto Naskh Arabic", "DejaVu Sans"}},

@@ -37,7 +37,6 @@ const QHash<QString, QPalette::ColorRole>& paletteRoles() {
 
 // The look of a window that wears no skin: calm and readable, not grey boxes.
 const char* kPlainStyle = R"(
-QWidget { font-family: "Tahoma"; }
 SkinLabel { color: #1f3b57; }
 QPushButton { background: #eef3f8; border: 1px solid #9fb3c8; border-radius: 4px; padding: 2px 6px; }
 QPushButton:hover { background: #dce8f4; }
