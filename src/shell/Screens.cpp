@@ -1,5 +1,7 @@
 #include "shell/Screens.h"
 
+#include "update/FrmUpdate.h"
+
 namespace zuvek::screens {
 
 void showExitConfirmation(int, int) {}
@@ -11,7 +13,10 @@ bool showBrowser() {
 }
 void showIntroduction(QWidget*) {}
 void showAbout(QWidget*) {}
-void showUpdate(QWidget*) {}
+void showUpdate(QWidget* owner) {
+    FrmUpdate window(owner);
+    window.exec();
+}
 void showHelp(QWidget*) {}
 
 } // namespace zuvek::screens
