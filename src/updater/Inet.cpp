@@ -39,7 +39,7 @@ Inet::Inet(QObject* parent) : QObject(parent), manager_(new QNetworkAccessManage
 }
 
 Inet::~Inet() {
-    if (reply_) {
+    if (reply_ && !reply_->isFinished()) {
         cancelled_ = true;
         reply_->abort();
     }
@@ -187,7 +187,8 @@ void Inet::Cancel() {
     cancelled_ = true;
     QNetworkReply* reply = reply_;
     discardReply();
-    reply->abort();
+    if (!reply->isFinished())
+        reply->abort();
 }
 
 void Inet::discardReply() {
