@@ -1,6 +1,7 @@
 #include "data/Database.h"
 #include "shell/AppControl.h"
 #include "shell/Fonts.h"
+#include "shell/Skin.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZUVEK"));
     zuvek::installPersianSupport(app);
+    initZuvekResources();
 
     QString error;
     if (!zuvek::Database::open(&error)) {

@@ -3,11 +3,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+void initZuvekResources();
+
 // An image control: a picture that reports clicks and the mouse passing over it.
 class ClickableImage : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickableImage(QWidget* parent = nullptr) : QLabel(parent) { setMouseTracking(true); }
+    explicit ClickableImage(QWidget* parent = nullptr) : QLabel(parent) {
+        initZuvekResources();
+        setMouseTracking(true);
+    }
 
 signals:
     void clicked();

@@ -45,7 +45,17 @@ QPushButton:pressed { background: #c5d7ea; }
 
 } // namespace
 
+void initZuvekResources() {
+    // The pictures live in the static library; make sure they are registered.
+    static const bool done = [] {
+        Q_INIT_RESOURCE(zuvek);
+        return true;
+    }();
+    (void)done;
+}
+
 Skin::Skin(QObject* parent) : QObject(parent) {
+    initZuvekResources();
     setObjectName(QStringLiteral("Skin1"));
 }
 

@@ -47,6 +47,9 @@ public:
     explicit SkinLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 };
 
+// Registers the program's pictures (they live in a static library).
+void initZuvekResources();
+
 // Theme number → skin file name. Empty when the number selects no skin.
 // `variant` is the update window's table (7 → TopSecret, 12, 13 known).
 QString skinFileForTheme(double number, bool variant = false);
