@@ -1,5 +1,9 @@
 #include "shell/Screens.h"
 
+#include "info/About.h"
+#include "info/Frmhelp.h"
+#include "info/Frmravansanji.h"
+
 namespace zuvek::screens {
 
 void showExitConfirmation(int, int) {}
@@ -9,9 +13,15 @@ bool showScoring() {
 bool showBrowser() {
     return false;
 }
-void showIntroduction(QWidget*) {}
-void showAbout(QWidget*) {}
+void showIntroduction(QWidget* owner) {
+    (new Frmravansanji(owner))->exec();
+}
+void showAbout(QWidget* owner) {
+    (new About(owner))->exec();
+}
 void showUpdate(QWidget*) {}
-void showHelp(QWidget*) {}
+void showHelp(QWidget* owner) {
+    (new Frmhelp(owner))->exec();
+}
 
 } // namespace zuvek::screens
