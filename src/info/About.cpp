@@ -14,6 +14,12 @@
 #include <cmath>
 #include <random>
 
+// The pictures are compiled into a static library, whose resource
+// registration the linker drops unless someone asks for it by name.
+static void loadPictures() {
+    Q_INIT_RESOURCE(zuvek);
+}
+
 namespace {
 
 constexpr int kWidthTwips = 8430;
@@ -21,13 +27,16 @@ constexpr int kHeightTwips = 7200;
 // A label whose top has risen to this band goes back to the bottom.
 constexpr int kTopBandTwips = 1000;
 constexpr int kRiseTwips = 15;
+// Room kept between a label's right edge and the window's.
+constexpr int kMarginTwips = 180;
 
 // Who made the program. The author is the team, named as a given and a family
 // name so that the credit sentence can join them with two full stops.
 const char* const kProgramName = "ZUVEK";
 const char* const kAuthor = "تیم زووک";
 const char* const kAuthorLatin[] = {"Zuvek", "Team"};
-const char* const kTelephone = "021-0000-0000";
+// Marked left to right, or a right-to-left line shows its digit groups backwards.
+const char* const kTelephone = "\u200E021-0000-0000\u200E";
 const char* const kEmail = "info@zuvek.example";
 const char* const kSourceAuthors = "گروه مؤلفان";
 const char* const kSourceTitle = "سنجش عزت نفس";
@@ -130,6 +139,7 @@ About::About(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
+    loadPictures();
     background_.load(QStringLiteral(":/images/about.png"));
 
     QFont labelFont(QStringLiteral("Arial"));
@@ -212,7 +222,7 @@ void About::Form_Load() {
         top_[i] = tops[i];
         // The label's right edge stays put from here on; a longer line grows
         // to the left instead of running off the window.
-        right_[i] = qMin(twips(lefts[i]) + labels_[i]->width(), width() - 4);
+        right_[i] = qMin(twips(lefts[i]) + labels_[i]->width(), width() - twips(kMarginTwips));
         placeLabel(i);
     }
     lineCounter_ = 4;

@@ -110,7 +110,11 @@ Frmhelp::Frmhelp(QWidget* parent) : QDialog(parent) {
     frame1_ = new QGroupBox(QStringLiteral("راهنماي نرم افزار"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(twipsRect(405, 135, 7710, 5865));
-    frame1_->setLayoutDirection(Qt::RightToLeft);
+    // Caption on the right, as a right-to-left frame carries it. Placed
+    // absolutely: a right-to-left group box would mirror a theme's "top right"
+    // title back to the left. The guides inside set their own direction.
+    frame1_->setLayoutDirection(Qt::LeftToRight);
+    frame1_->setAlignment(Qt::AlignRight);
 
     txtlanxp_ = makeGuide("Txtlanxp", windowsXpGuide());
     txtlan7_ = makeGuide("Txtlan7", windows7Guide());

@@ -223,6 +223,7 @@ void TestInfo::aboutOpensWithLinesOneToFour() {
     }
     QCOMPARE(a->lineCounter(), 4);
     QVERIFY(About::creditLine(9).isEmpty());
+    QVERIFY(!QPixmap(QStringLiteral(":/images/about.png")).isNull());
 
     const QString spaced = a->findChild<QLineEdit*>("Text1")->text();
     QCOMPARE(spaced, About::spacedCreditSentence());
