@@ -1,6 +1,9 @@
 #include "shell/Screens.h"
 
 #include "update/FrmUpdate.h"
+#include "info/About.h"
+#include "info/Frmhelp.h"
+#include "info/Frmravansanji.h"
 
 namespace zuvek::screens {
 
@@ -11,12 +14,18 @@ bool showScoring() {
 bool showBrowser() {
     return false;
 }
-void showIntroduction(QWidget*) {}
-void showAbout(QWidget*) {}
+void showIntroduction(QWidget* owner) {
+    (new Frmravansanji(owner))->exec();
+}
+void showAbout(QWidget* owner) {
+    (new About(owner))->exec();
+}
 void showUpdate(QWidget* owner) {
     FrmUpdate window(owner);
     window.exec();
 }
-void showHelp(QWidget*) {}
+void showHelp(QWidget* owner) {
+    (new Frmhelp(owner))->exec();
+}
 
 } // namespace zuvek::screens
