@@ -55,6 +55,13 @@ private:
         QVERIFY2(b, name);
         b->click();
     }
+    // Closes the modal screen the next click opens, as soon as it is up.
+    static void closeModal() {
+        QTimer::singleShot(0, [] {
+            if (QWidget* m = QApplication::activeModalWidget())
+                m->close();
+        });
+    }
     static bool shown(QWidget* w, const char* name) {
         auto* c = w->findChild<QWidget*>(name);
         return c && c->isVisible();
@@ -261,13 +268,7 @@ void TestFrm1::panelsOpenAndClose() {
     w->show();
     click(w, "Command9");
     QCOMPARE(w->findChild<QFrame*>("Frame8")->geometry(), QRect(404, 252, 145, 137));
-    // Modal screens leave an open panel open; close each as soon as it is up.
-    auto closeModal = [] {
-        QTimer::singleShot(0, [] {
-            if (QWidget* m = QApplication::activeModalWidget())
-                m->close();
-        });
-    };
+    // Modal screens leave an open panel open.
     closeModal();
     click(w, "Command11");
     closeModal();
@@ -304,6 +305,7 @@ void TestFrm1::hintStrip() {
 void TestFrm1::webPages() {
     auto* w = new Frm1;
     w->show();
+    closeModal();
     click(w, "CmdHelp");
     QCOMPARE(app_->urls, QStringList{makerSite() + "/software/software-settings.html"});
     app_->urls.clear();
