@@ -5,6 +5,7 @@
 #include "data/DataSource.h"
 #include "data/Database.h"
 #include "shell/Dialogs.h"
+#include "shell/FitText.h"
 #include "shell/Frm1.h"
 #include "shell/NumberKeys.h"
 #include "shell/Skin.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -42,41 +44,41 @@ Registration::Registration(Frm1* mainWindow, QFrame* frame10)
     setObjectName(QStringLiteral("Registration"));
 
     text11_ = makeBox("Text11", 5340, 300, 675, 435, kCentre);
-    makeLabel("SkinLbl", QStringLiteral(" :کد"), 6000, 300);
+    makeLabel("SkinLbl", QStringLiteral(" :کد"), 6000, 300, 6645);
     text6_ = makeBox("Text6", 3180, 300, 1515, 435, kRight);
-    makeLabel("SkinLabel3", QStringLiteral(" :نام"), 4680, 300);
+    makeLabel("SkinLabel3", QStringLiteral(" :نام"), 4680, 300, 5340);
     text4_ = makeBox("Text4", 120, 300, 1815, 510, kRight);
-    makeLabel("SkinLabel21(0)", QStringLiteral(" :نام خانوادگي"), 1920, 360);
+    makeLabel("SkinLabel21(0)", QStringLiteral(" :نام خانوادگي"), 1920, 360, 3180);
 
     text5_ = makeBox("Text5", 5400, 840, 675, 435, kCentre);
     text5_->setMaxLength(2);
     // Pasting or dropping goes round the key filter; the box still takes digits only.
     text5_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), text5_));
     text5_->installEventFilter(this);
-    makeLabel("SkinLabel21(3)", QStringLiteral(" :سن"), 6060, 900);
+    makeLabel("SkinLabel21(3)", QStringLiteral(" :سن"), 6060, 900, 6645);
 
     combo1_ = makeList("Combo1", 3960, 840, 915, 510,
                        {QStringLiteral("مجرد"), QStringLiteral("متأهل")},
                        QStringLiteral("وضعيت تأهل خود را مشخص کنيد"), &Registration::Combo1_Click);
-    makeLabel("SkinLabel21(4)", QStringLiteral(" :تاهل"), 4860, 900);
+    makeLabel("SkinLabel21(4)", QStringLiteral(" :تاهل"), 4860, 900, 5400);
     text8_ = makeBox("Text8", 2220, 840, 1155, 435, kCentre);
-    makeLabel("SkinLabel21(6)", QStringLiteral(" :تاريخ"), 3360, 900);
+    makeLabel("SkinLabel21(6)", QStringLiteral(" :تاريخ"), 3360, 900, 3960);
     text9_ = makeBox("Text9", 120, 840, 1455, 435, kCentre);
     text9_->setReadOnly(true);
-    makeLabel("SkinLabel21(7)", QStringLiteral(" :ساعت"), 1560, 900);
+    makeLabel("SkinLabel21(7)", QStringLiteral(" :ساعت"), 1560, 900, 2220);
 
     combo2_ = makeList("Combo2", 4920, 1380, 1035, 510,
                        {QStringLiteral("مرد"), QStringLiteral("زن")},
                        QStringLiteral("جنسيت را انتخاب كنيد"), &Registration::Combo2_Click);
-    makeLabel("SkinLabel21(2)", QStringLiteral(" :جنس"), 5940, 1440);
+    makeLabel("SkinLabel21(2)", QStringLiteral(" :جنس"), 5940, 1440, 6645);
     combo3_ = makeList("Combo3", 2940, 1380, 1395, 510,
                        {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
                         QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("F"),
                         QStringLiteral("G")},
                        QString(), &Registration::Combo3_Click);
-    makeLabel("SkinLabel21(1)", QStringLiteral(" :گروه"), 4320, 1440);
+    makeLabel("SkinLabel21(1)", QStringLiteral(" :گروه"), 4320, 1440, 4920);
     text7_ = makeBox("Text7", 120, 1320, 1815, 510, kRight);
-    makeLabel("SkinLabel21(5)", QStringLiteral(" :تحصيلات"), 1920, 1380);
+    makeLabel("SkinLabel21(5)", QStringLiteral(" :تحصيلات"), 1920, 1380, 2940);
 
     text15_ = makeBox("Text15", 3660, 900, 675, 435, kCentre);
     text16_ = makeBox("Text16", 5940, 1380, 675, 435, kCentre);
@@ -155,14 +157,30 @@ QComboBox* Registration::makeList(const char* name, int left, int top, int width
     return c;
 }
 
-void Registration::makeLabel(const char* name, const QString& caption, int left, int top) {
+void Registration::makeLabel(const char* name, const QString& caption, int left, int top,
+                             int right) {
     auto* l = new SkinLabel(frame10_);
     l->setObjectName(QString::fromLatin1(name));
     l->setText(caption);
     l->setFont(panelFont());
-    l->setLayoutDirection(Qt::RightToLeft);
+    // The captions are kept with the blank and colon before the word; read left
+    // to right they show the colon after the word, where Persian puts it.
+    l->setLayoutDirection(Qt::LeftToRight);
     l->adjustSize();
     l->move(twips(left), twips(top));
+    captions_.append({l, twips(right - left)});
+}
+
+void Registration::fitTexts() {
+    frame10_->ensurePolished();
+    for (const auto& [label, room] : std::as_const(captions_)) {
+        zuvek::shrinkToWidth(label, label->text(), room);
+        label->adjustSize();
+    }
+    zuvek::shrinkToFit(text8_, QStringLiteral("0000/00/00"));
+    zuvek::shrinkToFit(text9_, timeOfDayText(QTime(23, 58, 58)));
+    for (QComboBox* c : {combo1_, combo2_, combo3_})
+        zuvek::shrinkToFit(c);
 }
 
 void Registration::timed(const QString& text) {
@@ -182,6 +200,7 @@ void Registration::Command1_Click() {
     frame10_->setGeometry(twipsRect(1500, 780, 6675, 2895));
     frame10_->show();
     frame10_->raise();
+    fitTexts();
     adodc2_->addNew();
     const QDateTime now = zuvek::Clock::now();
     text9_->setText(timeOfDayText(now.time()));

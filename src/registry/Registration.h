@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -7,6 +8,7 @@ class Frm1;
 class QComboBox;
 class QFrame;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTime;
@@ -49,8 +51,12 @@ private:
     QComboBox* makeList(const char* name, int left, int top, int width, int height,
                         const QStringList& items, const QString& toolTip,
                         void (Registration::*copy)());
-    void makeLabel(const char* name, const QString& caption, int left, int top);
+    // `right`: where the next control begins, the room the caption has.
+    void makeLabel(const char* name, const QString& caption, int left, int top, int right);
     void timed(const QString& text);
+    // Fits captions and the date, time and list texts to their places in the
+    // fonts the theme left them (see FitText.h).
+    void fitTexts();
 
     Frm1* main_;
     QFrame* frame10_;
@@ -72,4 +78,5 @@ private:
     QComboBox* combo3_ = nullptr;
     QPushButton* command8_ = nullptr;
     QPushButton* command10_ = nullptr;
+    QList<std::pair<QLabel*, int>> captions_; // each caption with its room in pixels
 };

@@ -4,6 +4,7 @@
 #include "data/Val.h"
 #include "shell/AppControl.h"
 #include "shell/Dialogs.h"
+#include "shell/FitText.h"
 #include "shell/NumberKeys.h"
 #include "shell/Skin.h"
 #include "shell/Twips.h"
@@ -42,6 +43,7 @@ struct DetailBox {
     int left, top, width, height;
     const char* label;
     const char* labelCaption;
+    int labelRight; // where the next box begins: the room of the caption
 };
 
 } // namespace
@@ -89,27 +91,32 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
     frame1_->setGeometry(twipsRect(360, 480, 9495, 2115));
     frame1_->hide();
     static const DetailBox details[] = {
-        {"Text1", "Code", 8040, 180, 675, 435, "SkinLbl", " :کد"},
-        {"Text3", "FName", 5880, 180, 1515, 435, "SkinLabel1", " :نام"},
-        {"Text4", "LName", 3000, 180, 1635, 435, "SkinLabel2(0)", " :نام خانوادگي"},
-        {"Text10", "Jens", 1680, 180, 675, 435, "SkinLabel2(1)", " :جنس"},
-        {"Text5", "Sen", 180, 180, 675, 435, "SkinLabel2(2)", " :سن"},
-        {"Text11", "Taahol", 7200, 900, 975, 435, "SkinLabel2(3)", " :وضعيت تاهل"},
-        {"Text7", "Tahsil", 4260, 840, 1455, 435, "SkinLabel2(4)", " :ميزان تحصيلات"},
-        {"Text8", "Date", 2220, 840, 1455, 435, "SkinLabel2(5)", " :تاريخ"},
-        {"Text9", "Time", 120, 840, 1455, 435, "SkinLabel2(6)", " :ساعت"},
+        {"Text1", "Code", 8040, 180, 675, 435, "SkinLbl", " :کد", 9420},
+        {"Text3", "FName", 5880, 180, 1515, 435, "SkinLabel1", " :نام", 8040},
+        {"Text4", "LName", 3000, 180, 1635, 435, "SkinLabel2(0)", " :نام خانوادگي", 5880},
+        {"Text10", "Jens", 1680, 180, 675, 435, "SkinLabel2(1)", " :جنس", 3000},
+        {"Text5", "Sen", 180, 180, 675, 435, "SkinLabel2(2)", " :سن", 1680},
+        {"Text11", "Taahol", 7200, 900, 975, 435, "SkinLabel2(3)", " :وضعيت تاهل", 9420},
+        {"Text7", "Tahsil", 4260, 840, 1455, 435, "SkinLabel2(4)", " :ميزان تحصيلات", 7200},
+        {"Text8", "Date", 2220, 840, 1455, 435, "SkinLabel2(5)", " :تاريخ", 4260},
+        {"Text9", "Time", 120, 840, 1455, 435, "SkinLabel2(6)", " :ساعت", 2220},
     };
     for (const DetailBox& d : details) {
         auto* t = new QLineEdit(frame1_);
         t->setObjectName(QString::fromLatin1(d.name));
         t->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
         adodc3_->bind(t, QString::fromLatin1(d.field));
-        // Each caption stands just right of its box, as a right-to-left form reads.
+        // Each caption stands just right of its box, as a right-to-left form
+        // reads. The captions are kept with the blank and colon before the word;
+        // read left to right they show the colon after the word.
         auto* l = new SkinLabel(frame1_);
         l->setObjectName(QString::fromLatin1(d.label));
         l->setText(QString::fromUtf8(d.labelCaption));
+        l->setLayoutDirection(Qt::LeftToRight);
+        const int left = t->geometry().right() + 1;
         l->adjustSize();
-        l->move(t->geometry().right() + 3, t->y() + (t->height() - l->height()) / 2);
+        l->move(left, t->y() + (t->height() - l->height()) / 2);
+        captions_.append({l, twips(d.labelRight) - left});
         if (qstrcmp(d.name, "Text1") == 0)
             text1_ = t;
         else if (qstrcmp(d.name, "Text5") == 0)
@@ -166,6 +173,11 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
     frame2_ = new QGroupBox(QStringLiteral("1"), this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
     frame2_->setGeometry(twipsRect(4410, 5265, 1680, 1560));
+    // The item number sits on the frame's top line, above the options.
+    frame2_->setStyleSheet(QStringLiteral(
+        "QGroupBox#Frame2 { border: 1px solid palette(mid); border-radius: 3px; margin-top: 9px; }"
+        "QGroupBox#Frame2::title { subcontrol-origin: margin; subcontrol-position: top right;"
+        " right: 10px; padding: 0 3px; }"));
     frame2_->hide();
     auto makeOption = [this](const char* name, const QString& caption, int top,
                              const char* colour) {
@@ -213,6 +225,16 @@ void FrmTest::Form_Load() {
     ApplyTheme(this, skin1_, text2_->text());
     skinLabel4_->setGeometry(twipsRect(600, 3000, 9075, 4095));
     skinLabel5_->setGeometry(twipsRect(600, 4380, 9075, 555));
+    ensurePolished();
+    for (const auto& [label, room] : std::as_const(captions_)) {
+        const int centre = label->geometry().center().y();
+        zuvek::shrinkToWidth(label, label->text(), room);
+        label->adjustSize();
+        label->move(label->x(), centre - label->height() / 2);
+    }
+    // The instructions run down to the note, which sits inside their place.
+    zuvek::shrinkToHeight(skinLabel4_, skinLabel5_->y() - skinLabel4_->y());
+    zuvek::shrinkToHeight(skinLabel5_, skinLabel5_->height());
     skinLabel4_->show();
     skinLabel5_->show();
     cmdNext_->hide();

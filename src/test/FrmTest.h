@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 class QGroupBox;
 class QKeyEvent;
@@ -89,6 +90,7 @@ private:
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
 
+    QList<std::pair<QLabel*, int>> captions_; // each caption with its room in pixels
     int itemOnScreen_ = 0;
     bool exited_ = false;
 };
