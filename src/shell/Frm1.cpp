@@ -2,6 +2,7 @@
 
 #include "data/DataSource.h"
 #include "data/Val.h"
+#include "registry/Registration.h"
 #include "shell/AppControl.h"
 #include "shell/ClickableImage.h"
 #include "shell/Dialogs.h"
@@ -9,6 +10,7 @@
 #include "shell/Screens.h"
 #include "shell/Skin.h"
 #include "shell/Twips.h"
+#include "test/FrmTest.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -128,6 +130,7 @@ Frm1::Frm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     buildMenu();
     frame10_ = makePanel(this, "Frame10");
     frame10_->hide();
+    registration_ = new Registration(this, frame10_);
     buildSettingsPanels();
     buildThemeChooser();
 
@@ -296,12 +299,17 @@ void Frm1::Picture1_Click() {
 }
 
 void Frm1::Command1_Click() {
-    // Registration opens in Frame10.
+    registration_->Command1_Click();
 }
 
 void Frm1::Command2_Click() {
     if (adodc3_->rowCount() == 0)
         return;
+    HidePanels();
+    if (!FrmTest::OpenFromMainWindow(this))
+        return;
+    setHandOverFlag(QStringLiteral("1"));
+    close();
 }
 
 void Frm1::Command3_Click() {

@@ -9,6 +9,7 @@ class QPushButton;
 class Skin;
 class SkinLabel;
 class ClickableImage;
+class Registration;
 namespace zuvek {
 class DataSource;
 }
@@ -93,4 +94,5 @@ private:
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;
     QLineEdit* text14_ = nullptr;
+    Registration* registration_ = nullptr;
 };
