@@ -1,10 +1,14 @@
 #include "shell/Screens.h"
 
+#include "scoring/FrmkLID.h"
+
 namespace zuvek::screens {
 
 void showExitConfirmation(int, int) {}
 bool showScoring() {
-    return false;
+    auto* w = new FrmkLID;
+    w->show();
+    return true;
 }
 bool showBrowser() {
     return false;
