@@ -104,7 +104,7 @@ DataR1::DataR1(QObject* parent) : Report(QStringLiteral("DataR1"), kWidth, paren
     const Qt::Alignment centre = Qt::AlignHCenter;
     ReportControl& title = d.addLabel(QStringLiteral("Label1"), QRect(2079, 63, 2205, 765),
                                       QStringLiteral("مقياس عزت نفس") + QLatin1Char(' ') + scaleName(),
-                                      font("Arabic Transparent", 14.25), centre);
+                                      font("Arabic Transparent", 14.25), Qt::AlignCenter);
     title.wordWrap = true;
     d.addLabel(QStringLiteral("Label2"), QRect(5472, 1152, 237, 465), QStringLiteral("کد"), nazanin, centre);
     d.addLabel(QStringLiteral("Label15"), QRect(4752, 1152, 669, 465), QString(), nazanin, centre);

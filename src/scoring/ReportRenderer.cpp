@@ -7,12 +7,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTextLayout>
 #include <QTextOption>
 #include <QToolBar>
 
@@ -23,6 +25,7 @@ namespace {
 // length costs one chunk of memory.
 constexpr int kRowsPerRead = 500;
 constexpr double kTwipsPerMm = 1440.0 / 25.4;
+constexpr double kTightLineSpacing = 0.8;
 
 } // namespace
 
@@ -186,10 +189,8 @@ private:
             align |= c.wordWrap ? Qt::AlignTop : Qt::AlignVCenter;
         // Alignment is meant on the page, not relative to the text's direction:
         // without AlignAbsolute a right-aligned Persian text lands on the left.
-        QTextOption option(align | Qt::AlignAbsolute);
-        // Each text reads in its own direction: Persian right to left, a bare
-        // number (a total such as -4) left to right, so its sign stays in front.
-        option.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        QTextOption option((align & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
+        option.setTextDirection(textDirection(text));
         option.setWrapMode(c.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
         p.save();
         p.setFont(c.font);
@@ -200,8 +201,46 @@ private:
             // Persian font may reach past a tight box.
             p.setClipRect(r.adjusted(0, -r.height(), 0, r.height()));
         }
-        p.drawText(r, text, option);
+        // Lines are set a little tighter than the Persian fonts' own spacing,
+        // which leaves room for stacked marks this program never prints, so a
+        // two-line title stays inside its box.
+        const QFont font(c.font, device_);
+        const QFontMetricsF metrics(font, device_);
+        const qreal spacing =
+            std::min(metrics.lineSpacing(), metrics.height() * kTightLineSpacing);
+        QTextLayout layout(text, font, device_);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QList<QTextLine> lines;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(r.width());
+            line.setPosition(QPointF(0, lines.size() * spacing));
+            lines << line;
+        }
+        layout.endLayout();
+        const qreal height = lines.isEmpty() ? 0 : (lines.size() - 1) * spacing + lines.last().height();
+        qreal top = r.top();
+        if (align & Qt::AlignVCenter)
+            top += (r.height() - height) / 2;
+        else if (align & Qt::AlignBottom)
+            top += r.height() - height;
+        layout.draw(&p, QPointF(r.left(), top));
         p.restore();
+    }
+
+    // Persian reads right to left; a bare number (a total such as -4) left to
+    // right, so its sign stays in front. Captions that begin with punctuation
+    // (":آدرس") were written to be read off a left-to-right line, where the
+    // colon lands after the word.
+    static Qt::LayoutDirection textDirection(const QString& text) {
+        if (!text.isRightToLeft())
+            return Qt::LeftToRight;
+        for (const QChar ch : text) {
+            if (ch.isSpace())
+                continue;
+            return ch.isPunct() ? Qt::LeftToRight : Qt::RightToLeft;
+        }
+        return Qt::RightToLeft;
     }
 
     QPagedPaintDevice* device_;
