@@ -101,7 +101,9 @@ DataR1::DataR1(QObject* parent) : Report(QStringLiteral("DataR1"), kWidth, paren
     image.drawing = &DataR1::drawBackground;
 
     const QFont nazanin = font("B Nazanin", 9.75);
-    const Qt::Alignment centre = Qt::AlignHCenter;
+    // Values sit in the middle of the slots the background draws for them.
+    const Qt::Alignment centre = Qt::AlignCenter;
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     ReportControl& title = d.addLabel(QStringLiteral("Label1"), QRect(2079, 63, 2205, 765),
                                       QStringLiteral("مقياس عزت نفس") + QLatin1Char(' ') + scaleName(),
                                       font("Arabic Transparent", 14.25), Qt::AlignCenter);
@@ -117,12 +119,12 @@ DataR1::DataR1(QObject* parent) : Report(QStringLiteral("DataR1"), kWidth, paren
     d.addLabel(QStringLiteral("Label4"), QRect(1152, 1152, 456, 465), QStringLiteral("تاهل"), nazanin, centre);
     d.addLabel(QStringLiteral("Label21"), QRect(432, 1152, 813, 465), QString(), nazanin, centre);
     d.addLabel(QStringLiteral("Label3"), QRect(4976, 1764, 780, 465), QStringLiteral("تحصيلات"), nazanin, centre);
-    d.addLabel(QStringLiteral("Label22"), QRect(3024, 1728, 1965, 465), QString(), nazanin, Qt::AlignRight);
-    d.addLabel(QStringLiteral("Label11"), QRect(4346, 3024, 1395, 345), QStringLiteral("ميزان عزت نفس"), nazanin);
+    d.addLabel(QStringLiteral("Label22"), QRect(3024, 1728, 1965, 465), QString(), nazanin, right);
+    d.addLabel(QStringLiteral("Label11"), QRect(4346, 3024, 1395, 345), QStringLiteral("ميزان عزت نفس"), nazanin, Qt::AlignLeft | Qt::AlignVCenter);
     d.addLabel(QStringLiteral("Label12"), QRect(3852, 3042, 480, 345), QString(), nazanin, centre);
     d.addLabel(QStringLiteral("Label9"), QRect(5228, 6236, 639, 504), QStringLiteral("آدرس"), nazanin, centre);
     ReportControl& address = d.addLabel(QStringLiteral("Label29"), QRect(378, 6236, 4860, 810),
-                                        QString(), nazanin, Qt::AlignRight);
+                                        QString(), nazanin, right);
     address.wordWrap = true;
     const QFont arial = font("Arial", 8.25, false);
     d.addLabel(QStringLiteral("Label5"), QRect(2160, 7012, 2010, 240), bareAddress(makerSite()), arial, centre);

@@ -9,6 +9,7 @@
 #include "shell/Twips.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -59,7 +60,14 @@ SkinLabel* makeLabel(QWidget* parent, const QString& name, const QString& captio
     l->setLayoutDirection(Qt::RightToLeft);
     l->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     l->setGeometry(twipsRect(left, top, width, height));
-    l->setFont(font);
+    // The caption fills the gap beside its box. Where a substituted font runs
+    // wider than the one the screen was laid out with, the caption steps down
+    // in size rather than being cut off.
+    QFont fitted = font;
+    while (QFontMetrics(fitted).horizontalAdvance(caption) > l->width() - 2 &&
+           fitted.pointSizeF() > 7)
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    l->setFont(fitted);
     return l;
 }
 

@@ -26,6 +26,7 @@ namespace {
 constexpr int kRowsPerRead = 500;
 constexpr double kTwipsPerMm = 1440.0 / 25.4;
 constexpr double kTightLineSpacing = 0.8;
+constexpr double kSidePadding = 45; // twips
 
 } // namespace
 
@@ -185,8 +186,10 @@ private:
         if (text.isEmpty())
             return;
         Qt::Alignment align = c.alignment;
+        // Text stands at the top of its box unless the layout says otherwise,
+        // so the values of a row line up even where their boxes differ in height.
         if (!(align & Qt::AlignVertical_Mask))
-            align |= c.wordWrap ? Qt::AlignTop : Qt::AlignVCenter;
+            align |= Qt::AlignTop;
         // Alignment is meant on the page, not relative to the text's direction:
         // without AlignAbsolute a right-aligned Persian text lands on the left.
         QTextOption option((align & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
@@ -204,6 +207,12 @@ private:
         // Lines are set a little tighter than the Persian fonts' own spacing,
         // which leaves room for stacked marks this program never prints, so a
         // two-line title stays inside its box.
+        // Text set against a side of its box keeps a hair's breadth from the
+        // edge, so it never touches a printed frame; centred text uses the
+        // whole width, narrow columns need it.
+        QRectF box = r;
+        if (align & (Qt::AlignLeft | Qt::AlignRight))
+            box.adjust(kSidePadding * scaleX_, 0, -kSidePadding * scaleX_, 0);
         const QFont font(c.font, device_);
         const QFontMetricsF metrics(font, device_);
         const qreal spacing =
@@ -213,7 +222,7 @@ private:
         layout.beginLayout();
         QList<QTextLine> lines;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(r.width());
+            line.setLineWidth(box.width());
             line.setPosition(QPointF(0, lines.size() * spacing));
             lines << line;
         }
@@ -224,7 +233,7 @@ private:
             top += (r.height() - height) / 2;
         else if (align & Qt::AlignBottom)
             top += r.height() - height;
-        layout.draw(&p, QPointF(r.left(), top));
+        layout.draw(&p, QPointF(box.left(), top));
         p.restore();
     }
 
