@@ -424,7 +424,14 @@ QList<PlacedItem> Report::layout() {
 }
 
 int Report::pageCount() {
-    RecordingSink sink;
+    // Counts without keeping what the pages hold: a long list costs nothing to count.
+    class Counter : public Sink {
+    public:
+        int pages = 0;
+        void beginPage(int page) override { pages = page; }
+        void item(int, const ReportSection&, const ReportControl&, const QPoint&,
+                  const QString&) override {}
+    } sink;
     run(sink, pageAreaHeight());
     return sink.pages;
 }

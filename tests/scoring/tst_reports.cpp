@@ -9,6 +9,7 @@
 #include "support/Scripted.h"
 #include "support/TestFolder.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QProcess>
@@ -111,6 +112,7 @@ private slots:
     void resultSheetIsTheScoredSubjects();
     void allSubjectsFromScoringScreen();
     void pdfHoldsTheTextsAndFonts();
+    void previewSavesPdf();
 };
 
 void TestReports::initTestCase() {
@@ -427,6 +429,35 @@ void TestReports::pdfHoldsTheTextsAndFonts() {
         for (const QString& row : rows.mid(2))
             QVERIFY2(row.mid(emb, 3) == QLatin1String("yes"), qPrintable(row));
     }
+}
+
+void TestReports::previewSavesPdf() {
+    TestFolder folder;
+    addThree(folder);
+    QVERIFY(Database::open());
+    ScriptedDialogs dialogs;
+    DataSource all(QStringLiteral("IDE"));
+    all.open();
+    showSubjectList(nullptr, &all, {});
+    QCOMPARE(previews().size(), 1);
+    QAction* save = previews().first()->findChild<QAction*>(QStringLiteral("SavePdf"));
+    QVERIFY(save);
+
+    const QString path = folder.filePath(QStringLiteral("list"));
+    dialogs.files.enqueue(path);
+    save->trigger();
+    QVERIFY(QFileInfo(path + QStringLiteral(".pdf")).size() > 0);
+    QCOMPARE(dialogs.shown.size(), 1);
+
+    // An existing file is replaced only when the user says so.
+    QFile::resize(path + QStringLiteral(".pdf"), 0);
+    dialogs.files << path + QStringLiteral(".pdf") << path + QStringLiteral(".pdf");
+    dialogs.answers << QMessageBox::No << QMessageBox::Yes;
+    save->trigger();
+    QCOMPARE(dialogs.shown.last().kind, QStringLiteral("message"));
+    QCOMPARE(QFileInfo(path + QStringLiteral(".pdf")).size(), 0);
+    save->trigger();
+    QVERIFY(QFileInfo(path + QStringLiteral(".pdf")).size() > 0);
 }
 
 QTEST_MAIN(TestReports)
