@@ -4,12 +4,15 @@
 #include "info/About.h"
 #include "info/Frmhelp.h"
 #include "info/Frmravansanji.h"
+#include "scoring/FrmkLID.h"
 
 namespace zuvek::screens {
 
 void showExitConfirmation(int, int) {}
 bool showScoring() {
-    return false;
+    auto* w = new FrmkLID;
+    w->show();
+    return true;
 }
 bool showBrowser() {
     return false;
