@@ -92,8 +92,12 @@ void TestFrm1::init() {
 }
 
 void TestFrm1::cleanup() {
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
-        delete w;
+        if (!w->parentWidget())
+            windows << w;
+    for (const auto& w : windows)
+        delete w.data(); // a window may take others with it
     delete app_;
     delete dialogs_;
     delete folder_;
