@@ -1,5 +1,7 @@
 #include "shell/Screens.h"
 
+#include "registry/FrmCode.h"
+
 namespace zuvek::screens {
 
 void showExitConfirmation(int, int) {}
@@ -7,7 +9,9 @@ bool showScoring() {
     return false;
 }
 bool showBrowser() {
-    return false;
+    auto* browser = new FrmCode;
+    browser->show();
+    return true;
 }
 void showIntroduction(QWidget*) {}
 void showAbout(QWidget*) {}
