@@ -22,6 +22,7 @@ void DistinctValuesModel::reset() {
     beginResetModel();
     values_.clear();
     atEnd_ = false;
+    armed_ = true;
     endResetModel();
 }
 
@@ -38,11 +39,11 @@ QVariant DistinctValuesModel::data(const QModelIndex& index, int role) const {
 }
 
 bool DistinctValuesModel::canFetchMore(const QModelIndex& parent) const {
-    return !parent.isValid() && !atEnd_;
+    return !parent.isValid() && armed_ && !atEnd_;
 }
 
 void DistinctValuesModel::fetchMore(const QModelIndex& parent) {
-    if (parent.isValid() || atEnd_)
+    if (!canFetchMore(parent))
         return;
     // Empty names are left out: an empty entry would only clear the box.
     const QString after = values_.isEmpty() ? QString(QLatin1String("")) : values_.last();

@@ -14,7 +14,9 @@ class DistinctValuesModel : public QAbstractListModel {
 public:
     DistinctValuesModel(const QString& table, const QString& field, QObject* parent = nullptr);
 
-    // Forgets what was read; the next fetchMore() starts from the first value.
+    // Forgets what was read and lets the list be read from the first value on.
+    // Until then the model stays empty and offers nothing to fetch: a view
+    // laying itself out must not fill it behind the box's back.
     void reset();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -29,6 +31,7 @@ private:
     QString field_;
     QStringList values_;
     bool atEnd_ = false;
+    bool armed_ = false;
 };
 
 // The data-bound name box of the subject browser: an editable combo whose list
