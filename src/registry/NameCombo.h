@@ -5,10 +5,9 @@
 #include <QStringList>
 
 // The stored values of one text field of IDE, each once, in order, read a page
-// at a time as the list is scrolled. Pages are found by the last value shown
-// (value > last ORDER BY value LIMIT n), which rides the field's index, so the
-// first page and the thousandth cost the same and the list never holds more
-// than the user has scrolled through.
+// at a time as the list is scrolled. Pages start after the last value shown and
+// step through the field's index, so the first page and the thousandth cost the
+// same and the list never holds more than the user has scrolled through.
 class DistinctValuesModel : public QAbstractListModel {
     Q_OBJECT
 public:

@@ -34,8 +34,8 @@ public:
     // The text of one cell (empty outside the rows).
     QString text(int row, int column) const;
 
-    static constexpr int kPageRows = 128;
-    static constexpr int kCachedPages = 8;
+    static constexpr int kPageRows = 64;
+    static constexpr int kCachedPages = 16;
 
 private:
     const QVector<QStringList>& page(int number) const;
