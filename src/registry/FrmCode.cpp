@@ -53,6 +53,23 @@ struct Column {
     int widthTwips;
 };
 
+const Column kColumns[] = {
+    {"Code", "کد", 915},
+    {"FName", "نام", 1515},
+    {"LName", "نام خانوادگي", 1920},
+    {"Group", "گروه", 1515},
+};
+
+// The fonts standing in for the designed ones can run wider than they; a
+// caption that would be cut is set a little smaller instead.
+void fitCaption(QPushButton* b) {
+    QFont f = b->font();
+    const int room = b->width() - 10;
+    while (f.pointSizeF() > 7 && QFontMetrics(f).horizontalAdvance(b->text()) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    b->setFont(f);
+}
+
 } // namespace
 
 FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -104,6 +121,9 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     dataGrid1_->setLayoutDirection(Qt::RightToLeft);
     dataGrid1_->setFont(arialBold(12));
     dataGrid1_->horizontalHeader()->setFont(arialBold(14.25));
+    // The header would take its widest glyph (a wide Arabic ligature) as the
+    // narrowest column and overrule the designed widths.
+    dataGrid1_->horizontalHeader()->setMinimumSectionSize(twips(300));
     dataGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     dataGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
     dataGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -111,13 +131,14 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     dataGrid1_->setAlternatingRowColors(true);
     dataGrid1_->verticalHeader()->hide();
     // Rows of one height let the view place row 90 000 without measuring the
-    // rows before it.
+    // rows before it. The height follows the letters themselves: the Persian
+    // fonts declare a line far taller than their glyphs.
     dataGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    dataGrid1_->verticalHeader()->setDefaultSectionSize(dataGrid1_->fontMetrics().height() + 6);
+    dataGrid1_->verticalHeader()->setMinimumSectionSize(1);
+    dataGrid1_->verticalHeader()->setDefaultSectionSize(
+        dataGrid1_->fontMetrics().tightBoundingRect(headings.join(QLatin1Char(' '))).height() + 12);
     gridModel_ = new PagedRowsModel(adodc2_, fields, headings, this);
     dataGrid1_->setModel(gridModel_);
-    for (int i = 0; i < int(std::size(columns)); ++i)
-        dataGrid1_->setColumnWidth(i, twips(columns[i].widthTwips));
     gridLayout->addWidget(dataGrid1_, 1);
     // Standing on a row of the grid makes it the list source's current row.
     connect(dataGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -190,8 +211,9 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(makeButton(frame1_, "Command2", QStringLiteral("حذف "), 1140, 1860, 1065, 555),
             &QPushButton::clicked, this, &FrmCode::Command2_Click);
 
-    connect(makeButton(this, "Command1", QStringLiteral("پرينت بر اساس گروه"), 7440, 6000, 2025, 555),
-            &QPushButton::clicked, this, &FrmCode::Command1_Click);
+    QPushButton* command1 = makeButton(this, "Command1", QStringLiteral("پرينت بر اساس گروه"), 7440, 6000, 2025, 555);
+    fitCaption(command1);
+    connect(command1, &QPushButton::clicked, this, &FrmCode::Command1_Click);
     connect(makeButton(this, "Command6", QStringLiteral("خروج"), 7860, 6780, 1065, 555),
             &QPushButton::clicked, this, &FrmCode::Command6_Click);
 
@@ -249,6 +271,9 @@ void FrmCode::Form_Load() {
 
 void FrmCode::bindGrid() {
     gridModel_->reload();
+    // A new set of rows lays the columns out afresh.
+    for (int i = 0; i < int(std::size(kColumns)); ++i)
+        dataGrid1_->setColumnWidth(i, twips(kColumns[i].widthTwips));
 }
 
 void FrmCode::showError(const QString& description) {
