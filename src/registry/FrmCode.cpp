@@ -312,14 +312,31 @@ void FrmCode::Command2_Click() {
         dialogs.timedMessage(this, kNoCode, kNoticeMs);
         return;
     }
-    adodc3_->setFilter(codeFilter(code));
+    // A lookup the database could not run is a failure, not "no such subject";
+    // and an answer row that could not be looked up must not pass for a
+    // missing one, or the subject would lose only half of its rows.
+    auto lookupFailed = [this](DataSource* source) {
+        showError(source->lastError());
+        adodc4_->refresh();
+        adodc3_->refresh();
+    };
+    if (!adodc3_->setFilter(codeFilter(code))) {
+        lookupFailed(adodc3_);
+        return;
+    }
     if (adodc3_->rowCount() == 0) {
         dialogs.timedMessage(this, kUnknownCode, kNoticeMs);
         adodc3_->refresh();
         return;
     }
-    adodc3_->setFilter(codeFilter(code));
-    adodc4_->setFilter(codeFilter(code));
+    if (!adodc3_->setFilter(codeFilter(code))) {
+        lookupFailed(adodc3_);
+        return;
+    }
+    if (!adodc4_->setFilter(codeFilter(code))) {
+        lookupFailed(adodc4_);
+        return;
+    }
     if (dialogs.message(this, QMessageBox::NoIcon, kProgramName, kAskDelete,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
                         true) != QMessageBox::Yes) {

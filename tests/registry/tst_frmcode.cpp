@@ -124,6 +124,8 @@ private slots:
     void nameListPagesThroughEveryName();
     void deleteByCode_data();
     void deleteByCode();
+    void deleteStopsWhenLookupFails_data();
+    void deleteStopsWhenLookupFails();
     void groupPrint();
     void exitBringsMainWindowBack_data();
     void exitBringsMainWindowBack();
@@ -150,6 +152,15 @@ void TestFrmCode::opensWithEveryRow() {
     // Right to left: the code column at the right edge, the group at the left.
     for (int c = 0; c < 3; ++c)
         QVERIFY(grid->columnViewportPosition(c) > grid->columnViewportPosition(c + 1));
+
+    // The designed column widths, also after a search lays the grid out anew.
+    const int widths[] = {915, 1515, 1920, 1515};
+    w->findChild<QComboBox*>("Combo3")->setEditText(QStringLiteral("C"));
+    for (int c = 0; c < 4; ++c)
+        QCOMPARE(grid->columnWidth(c), (widths[c] + 7) / 15);
+    w->findChild<QComboBox*>("Combo3")->setEditText(QString());
+    w->Adodc2()->refresh();
+    w->gridModel()->reload();
 
     QCOMPARE(gridColumn(w, 0), allCodes());
     QCOMPARE(gridColumn(w, 1).at(1), QStringLiteral("مریم"));
@@ -377,6 +388,38 @@ void TestFrmCode::deleteByCode() {
     }
     // The sources read the file afresh: no filter left behind.
     QVERIFY(w->Adodc3()->filter().isEmpty());
+    delete w;
+}
+
+void TestFrmCode::deleteStopsWhenLookupFails_data() {
+    QTest::addColumn<QString>("table");
+    QTest::newRow("subjects") << "IDE";
+    QTest::newRow("answers") << "Answer";
+}
+
+void TestFrmCode::deleteStopsWhenLookupFails() {
+    QFETCH(QString, table);
+    TestFolder folder;
+    QVERIFY(seed(folder));
+    QVERIFY(Database::open());
+    ScriptedDialogs dialogs;
+    RecordingAppControl app;
+    app.fakeMainWindow = true;
+    QPointer<FrmCode> w = openBrowser();
+    // The table goes away under the open browser, so the lookup cannot run.
+    const QString rename = QStringLiteral("ALTER TABLE \"%1\" RENAME TO \"%2\"");
+    QVERIFY(TestFolder::execSql(folder.databasePath(), rename.arg(table, QStringLiteral("Away"))));
+    w->findChild<QLineEdit*>("Text5")->setText(QStringLiteral("2"));
+    QTest::mouseClick(w->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QVERIFY(TestFolder::execSql(folder.databasePath(), rename.arg(QStringLiteral("Away"), table)));
+
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown[0].title, QStringLiteral("Error"));
+    QVERIFY(!dialogs.shown[0].text.isEmpty());
+    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '2'")),
+             QStringLiteral("1"));
+    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '2'")),
+             QStringLiteral("1"));
     delete w;
 }
 
