@@ -64,7 +64,8 @@ void paint(FrmCode* w) {
 
 // Milliseconds for one search typed into `box`, until the grid is drawn;
 // `beforeDrawing` gets the part until the grid has its new rows.
-double timeSearch(FrmCode* w, const char* box, const QString& text, double* beforeDrawing = nullptr) {
+double timeSearch(FrmCode* w, const char* box, const QString& text,
+                  double* beforeDrawing = nullptr) {
     auto* combo = w->findChild<QComboBox*>(QString::fromLatin1(box));
     QElapsedTimer t;
     t.start();
@@ -247,10 +248,9 @@ QPair<double, double> shellTime(const QString& db, const QString& sql) {
 // count the matches, read the first page the grid draws.
 QString searchSql(const QString& field, const QString& value) {
     const QString where = QStringLiteral("WHERE \"%1\" = '%2'").arg(field, value);
-    return QStringLiteral(
-               "SELECT rowid, * FROM IDE %1 ORDER BY rowid LIMIT 1 OFFSET 0;\n"
-               "SELECT count(*) FROM IDE %1;\n"
-               "SELECT * FROM IDE %1 ORDER BY rowid LIMIT %2 OFFSET 0;")
+    return QStringLiteral("SELECT rowid, * FROM IDE %1 ORDER BY rowid LIMIT 1 OFFSET 0;\n"
+                          "SELECT count(*) FROM IDE %1;\n"
+                          "SELECT * FROM IDE %1 ORDER BY rowid LIMIT %2 OFFSET 0;")
         .arg(where)
         .arg(PagedRowsModel::kPageRows);
 }
@@ -263,8 +263,8 @@ int drive(int subjects, const QString& dir, int argc, char** argv) {
         int count;
     } dbs[] = {{"small", 10}, {"big", subjects}};
     for (const Db& d : dbs) {
-        const QString path = dir + QLatin1Char('/') + QLatin1String(d.name) +
-                             QStringLiteral("/DBZVK/DBZVK.mdb");
+        const QString path =
+            dir + QLatin1Char('/') + QLatin1String(d.name) + QStringLiteral("/DBZVK/DBZVK.mdb");
         QProcess q;
         q.start(QStringLiteral("sqlite3"), {path, QStringLiteral("SELECT count(*) FROM IDE")});
         q.waitForFinished(-1);
@@ -286,10 +286,12 @@ int drive(int subjects, const QString& dir, int argc, char** argv) {
     const QString bigDb = dir + QStringLiteral("/big/DBZVK/DBZVK.mdb");
     // The names the browser searched for: those of the first subject.
     QProcess first;
-    first.start(QStringLiteral("sqlite3"),
-                {bigDb, QStringLiteral("SELECT FName, LName, \"Group\" FROM IDE ORDER BY rowid LIMIT 1")});
+    first.start(
+        QStringLiteral("sqlite3"),
+        {bigDb, QStringLiteral("SELECT FName, LName, \"Group\" FROM IDE ORDER BY rowid LIMIT 1")});
     first.waitForFinished(-1);
-    const QStringList names = QString::fromUtf8(first.readAllStandardOutput().trimmed()).split(QLatin1Char('|'));
+    const QStringList names =
+        QString::fromUtf8(first.readAllStandardOutput().trimmed()).split(QLatin1Char('|'));
     if (names.size() != 3)
         return 1;
     const auto shellName = shellTime(bigDb, searchSql(QStringLiteral("FName"), names[0]));
@@ -299,15 +301,19 @@ int drive(int subjects, const QString& dir, int argc, char** argv) {
         bigDb, QStringLiteral("SELECT Code, FName, LName, \"Group\" FROM IDE WHERE FName = '%1';")
                    .arg(names[0]));
     const auto shellFullGroup = shellTime(
-        bigDb, QStringLiteral("SELECT Code, FName, LName, \"Group\" FROM IDE WHERE \"Group\" = '%1';").arg(names[2]));
+        bigDb,
+        QStringLiteral("SELECT Code, FName, LName, \"Group\" FROM IDE WHERE \"Group\" = '%1';")
+            .arg(names[2]));
 
     auto row = [&](const char* what, const char* key) {
         std::printf("%-28s %10.2f %10.2f %8.2f\n", what, small.value(QLatin1String(key)),
                     big.value(QLatin1String(key)),
-                    big.value(QLatin1String(key)) / std::max(small.value(QLatin1String(key)), 1e-9));
+                    big.value(QLatin1String(key)) /
+                        std::max(small.value(QLatin1String(key)), 1e-9));
     };
     std::printf("\n%-28s %10s %10s %8s\n", "", "10 rows", "big", "ratio");
-    std::printf("%-28s %10.0f %10.0f\n", "rows in the grid", small.value("rows"), big.value("rows"));
+    std::printf("%-28s %10.0f %10.0f\n", "rows in the grid", small.value("rows"),
+                big.value("rows"));
     row("open browser (ms)", "open_ms");
     row("search first name (ms)", "search_first_name_ms");
     row("  of which before drawing", "search_first_name_undrawn_ms");
@@ -326,7 +332,8 @@ int drive(int subjects, const QString& dir, int argc, char** argv) {
     std::printf("%-28s %10.0f %10.0f\n", "rows found by group", small.value("group_rows"),
                 big.value("group_rows"));
 
-    std::printf("\nsearch on the big table against the sqlite3 shell running the same statements\n");
+    std::printf(
+        "\nsearch on the big table against the sqlite3 shell running the same statements\n");
     std::printf("%-20s %10s %14s %14s %10s %10s\n", "", "browser", "shell (in)", "shell (run)",
                 "x in", "x run");
     auto cmp = [&](const char* what, const char* key, QPair<double, double> shell) {
@@ -337,7 +344,8 @@ int drive(int subjects, const QString& dir, int argc, char** argv) {
     cmp("first name", "search_first_name_ms", shellName);
     cmp("family name", "search_family_name_ms", shellFamily);
     cmp("group", "search_group_ms", shellGroup);
-    std::printf("(shell printing every match, for scale: first name %.2f ms in the shell / %.2f ms whole run, "
+    std::printf("(shell printing every match, for scale: first name %.2f ms in the shell / %.2f ms "
+                "whole run, "
                 "group %.2f / %.2f)\n",
                 shellFullName.second, shellFullName.first, shellFullGroup.second,
                 shellFullGroup.first);

@@ -183,8 +183,8 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
         QStringLiteral("QComboBox#Combo3 { background-color: rgb(192, 192, 255); }"));
     makeLabel("SkinLabel21(2)", QStringLiteral(" :گروه"), 2100);
 
-    for (QComboBox* box : {static_cast<QComboBox*>(dataCombo6_),
-                           static_cast<QComboBox*>(dataCombo1_), combo3_}) {
+    for (QComboBox* box :
+         {static_cast<QComboBox*>(dataCombo6_), static_cast<QComboBox*>(dataCombo1_), combo3_}) {
         box->setFont(arialBold(12));
         box->setLayoutDirection(Qt::RightToLeft);
         // Filling a list picks its first entry; every box opens empty.
@@ -211,7 +211,8 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(makeButton(frame1_, "Command2", QStringLiteral("حذف "), 1140, 1860, 1065, 555),
             &QPushButton::clicked, this, &FrmCode::Command2_Click);
 
-    QPushButton* command1 = makeButton(this, "Command1", QStringLiteral("پرينت بر اساس گروه"), 7440, 6000, 2025, 555);
+    QPushButton* command1 =
+        makeButton(this, "Command1", QStringLiteral("پرينت بر اساس گروه"), 7440, 6000, 2025, 555);
     fitCaption(command1);
     connect(command1, &QPushButton::clicked, this, &FrmCode::Command1_Click);
     connect(makeButton(this, "Command6", QStringLiteral("خروج"), 7860, 6780, 1065, 555),
@@ -300,8 +301,7 @@ void FrmCode::DataCombo1_Change() {
 void FrmCode::Combo3_Change() {
     clearComboQuietly(dataCombo1_);
     clearComboQuietly(dataCombo6_);
-    adodc2_->setFilter(QStringLiteral("Group='") + combo3_->currentText() +
-                       QStringLiteral("'"));
+    adodc2_->setFilter(QStringLiteral("Group='") + combo3_->currentText() + QStringLiteral("'"));
     bindGrid();
 }
 

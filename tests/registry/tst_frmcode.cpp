@@ -40,9 +40,8 @@ struct Subject {
 // Six subjects in table order: two share a first name, two a family name, two
 // a group; two carry quote marks.
 const Subject kSubjects[] = {
-    {"1", "علی", "رضایی", "A"},     {"2", "مریم", "احمدی", "C"},
-    {"3", "علی", "محمدی", "C"},     {"4", "سارا", "رضایی", "B"},
-    {"5", "O'Brien", "Smith", "D"}, {"7'x", "Quote", "It's", "E"},
+    {"1", "علی", "رضایی", "A"},  {"2", "مریم", "احمدی", "C"},    {"3", "علی", "محمدی", "C"},
+    {"4", "سارا", "رضایی", "B"}, {"5", "O'Brien", "Smith", "D"}, {"7'x", "Quote", "It's", "E"},
 };
 
 QString sqlText(const char* utf8) {
@@ -59,12 +58,12 @@ bool seed(const TestFolder& folder) {
         answer << QStringLiteral("(%1,'1','1','1','1','1','-1','-1','-1','-1','-1')")
                       .arg(sqlText(s.code));
     }
-    return TestFolder::execSql(folder.databasePath(),
-                               QStringLiteral("INSERT INTO IDE (Code, FName, LName, \"Group\") VALUES ") +
-                                   ide.join(QLatin1Char(','))) &&
-           TestFolder::execSql(folder.databasePath(),
-                               QStringLiteral("INSERT INTO Answer VALUES ") +
-                                   answer.join(QLatin1Char(',')));
+    return TestFolder::execSql(
+               folder.databasePath(),
+               QStringLiteral("INSERT INTO IDE (Code, FName, LName, \"Group\") VALUES ") +
+                   ide.join(QLatin1Char(','))) &&
+           TestFolder::execSql(folder.databasePath(), QStringLiteral("INSERT INTO Answer VALUES ") +
+                                                          answer.join(QLatin1Char(',')));
 }
 
 QString sqlValue(const TestFolder& folder, const QString& sql) {
@@ -184,23 +183,38 @@ void TestFrmCode::search_data() {
     QTest::addColumn<QStringList>("codes");
 
     const QString none;
-    QTest::newRow("first name") << none << none << "DataCombo6" << "علی" << QStringList{"1", "3"};
-    QTest::newRow("family name") << none << none << "DataCombo1" << "رضایی" << QStringList{"1", "4"};
-    QTest::newRow("group typed") << none << none << "Combo3" << "C" << QStringList{"2", "3"};
-    QTest::newRow("no such group") << none << none << "Combo3" << "CC" << QStringList{};
-    QTest::newRow("partial name") << none << none << "DataCombo6" << "عل" << QStringList{};
-    QTest::newRow("group after first name")
-        << "DataCombo6" << "علی" << "Combo3" << "C" << QStringList{"2", "3"};
-    QTest::newRow("first name while a group is chosen")
-        << "Combo3" << "C" << "DataCombo6" << "علی" << QStringList{"1", "3"};
-    QTest::newRow("family name after group")
-        << "Combo3" << "B" << "DataCombo1" << "رضایی" << QStringList{"1", "4"};
-    QTest::newRow("quote in first name")
-        << none << none << "DataCombo6" << "O'Brien" << QStringList{"5"};
-    QTest::newRow("quotes in family name")
-        << "DataCombo6" << "O'Brien" << "DataCombo1" << "It's" << QStringList{"7'x"};
-    QTest::newRow("lone quote") << none << none << "DataCombo6" << "'" << QStringList{};
-    QTest::newRow("quote at the end") << none << none << "Combo3" << "C'" << QStringList{};
+    QTest::newRow("first name") << none << none << "DataCombo6"
+                                << "علی" << QStringList{"1", "3"};
+    QTest::newRow("family name") << none << none << "DataCombo1"
+                                 << "رضایی" << QStringList{"1", "4"};
+    QTest::newRow("group typed") << none << none << "Combo3"
+                                 << "C" << QStringList{"2", "3"};
+    QTest::newRow("no such group") << none << none << "Combo3"
+                                   << "CC" << QStringList{};
+    QTest::newRow("partial name") << none << none << "DataCombo6"
+                                  << "عل" << QStringList{};
+    QTest::newRow("group after first name") << "DataCombo6"
+                                            << "علی"
+                                            << "Combo3"
+                                            << "C" << QStringList{"2", "3"};
+    QTest::newRow("first name while a group is chosen") << "Combo3"
+                                                        << "C"
+                                                        << "DataCombo6"
+                                                        << "علی" << QStringList{"1", "3"};
+    QTest::newRow("family name after group") << "Combo3"
+                                             << "B"
+                                             << "DataCombo1"
+                                             << "رضایی" << QStringList{"1", "4"};
+    QTest::newRow("quote in first name") << none << none << "DataCombo6"
+                                         << "O'Brien" << QStringList{"5"};
+    QTest::newRow("quotes in family name") << "DataCombo6"
+                                           << "O'Brien"
+                                           << "DataCombo1"
+                                           << "It's" << QStringList{"7'x"};
+    QTest::newRow("lone quote") << none << none << "DataCombo6"
+                                << "'" << QStringList{};
+    QTest::newRow("quote at the end") << none << none << "Combo3"
+                                      << "C'" << QStringList{};
 }
 
 void TestFrmCode::search() {
@@ -279,8 +293,9 @@ void TestFrmCode::nameListPagesThroughEveryName() {
     // 1 000 subjects sharing 450 family names, spread over several pages.
     QVERIFY(TestFolder::execSql(
         folder.databasePath(),
-        QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
-                       "INSERT INTO IDE (Code, LName) SELECT i, printf('L%03d', i % 450) FROM n")));
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000) "
+            "INSERT INTO IDE (Code, LName) SELECT i, printf('L%03d', i % 450) FROM n")));
     QVERIFY(Database::open());
     NameCombo box(QStringLiteral("IDE"), QStringLiteral("LName"));
     DistinctValuesModel* names = box.names();
@@ -293,7 +308,8 @@ void TestFrmCode::nameListPagesThroughEveryName() {
     QCOMPARE(names->data(names->index(0)).toString(), QStringLiteral("L000"));
     QCOMPARE(names->data(names->index(449)).toString(), QStringLiteral("L449"));
     for (int i = 1; i < 450; ++i)
-        QVERIFY(names->data(names->index(i - 1)).toString() < names->data(names->index(i)).toString());
+        QVERIFY(names->data(names->index(i - 1)).toString() <
+                names->data(names->index(i)).toString());
 }
 
 void TestFrmCode::deleteByCode_data() {
@@ -309,17 +325,17 @@ void TestFrmCode::deleteByCode_data() {
     QTest::newRow("unknown code") << "99" << true << none << QStringList{kUnknownCode} << 0 << 6;
     QTest::newRow("yes") << "2" << true << none << QStringList{kAskDelete, kDeleted} << 0 << 5;
     QTest::newRow("no") << "2" << false << none << QStringList{kAskDelete} << 1 << 6;
-    QTest::newRow("answer row missing")
-        << "4" << true << "DELETE FROM Answer WHERE Code = '4'"
-        << QStringList{kAskDelete, kDeleted} << 0 << 5;
-    QTest::newRow("quote in code") << "7'x" << true << none << QStringList{kAskDelete, kDeleted}
-                                   << 0 << 5;
-    QTest::newRow("code of a quote only") << "'" << true << none << QStringList{kUnknownCode} << 0
-                                          << 6;
+    QTest::newRow("answer row missing") << "4" << true << "DELETE FROM Answer WHERE Code = '4'"
+                                        << QStringList{kAskDelete, kDeleted} << 0 << 5;
+    QTest::newRow("quote in code")
+        << "7'x" << true << none << QStringList{kAskDelete, kDeleted} << 0 << 5;
+    QTest::newRow("code of a quote only")
+        << "'" << true << none << QStringList{kUnknownCode} << 0 << 6;
     // The second deletion fails after the first succeeded: neither may stay done.
     QTest::newRow("database refuses the answer row")
         << "2" << true
-        << "CREATE TRIGGER keep BEFORE DELETE ON Answer BEGIN SELECT RAISE(ABORT, 'answers are locked'); END"
+        << "CREATE TRIGGER keep BEFORE DELETE ON Answer BEGIN SELECT RAISE(ABORT, 'answers are "
+           "locked'); END"
         << QStringList{kAskDelete, kErrorBox} << 1 << 6;
 }
 
@@ -369,13 +385,16 @@ void TestFrmCode::deleteByCode() {
     }
 
     const QString quoted = QString(code).replace(QLatin1Char('\''), QLatin1String("''"));
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '%1'").arg(quoted)),
-             QString::number(rowsLeft));
+    QCOMPARE(
+        sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '%1'").arg(quoted)),
+        QString::number(rowsLeft));
     const int answersBefore = prepare.startsWith(QLatin1String("DELETE")) ? 0 : rowsLeft;
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '%1'").arg(quoted)),
+    QCOMPARE(sqlValue(folder,
+                      QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '%1'").arg(quoted)),
              QString::number(answersBefore));
     // Every other subject is untouched, in both tables.
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE")), QString::number(gridRows));
+    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE")),
+             QString::number(gridRows));
     QCOMPARE(gridColumn(w, 0).size(), gridRows);
 
     const bool deleted = boxes.contains(kDeleted);
