@@ -5,6 +5,7 @@
 #include "info/Frmhelp.h"
 #include "info/Frmravansanji.h"
 #include "scoring/FrmkLID.h"
+#include "registry/FrmCode.h"
 
 namespace zuvek::screens {
 
@@ -15,7 +16,9 @@ bool showScoring() {
     return true;
 }
 bool showBrowser() {
-    return false;
+    auto* browser = new FrmCode;
+    browser->show();
+    return true;
 }
 void showIntroduction(QWidget* owner) {
     (new Frmravansanji(owner))->exec();
