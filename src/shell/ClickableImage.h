@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMouseEvent>
 
 // An image control: a picture that reports clicks and the mouse passing over it.
 class ClickableImage : public QLabel {
@@ -13,12 +14,16 @@ signals:
     void mouseMoved();
 
 protected:
+    // Both events are the image's own: passed on, they would also reach the
+    // window underneath as a move over its background.
     void mouseReleaseEvent(QMouseEvent* e) override {
         QLabel::mouseReleaseEvent(e);
+        e->accept();
         emit clicked();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         QLabel::mouseMoveEvent(e);
+        e->accept();
         emit mouseMoved();
     }
 };
