@@ -28,6 +28,7 @@ using zuvek::Dialogs;
 namespace {
 
 const QString kProgramName = QStringLiteral("ZUVEK");
+const QColor kBackColour(255, 192, 128);
 
 const QString kEmptyBackupPath = QStringLiteral("لطفا مسير تهيه نسخه پشتيبان را وارد کنيد");
 const QString kReplaceQuestion = QStringLiteral("فايل پشتيباني با اين نام قبلا ايجاد شده آيا ميخواهيد اين فايل را جايگزين کنيد؟");
@@ -74,9 +75,6 @@ Frmbackup::Frmbackup(QWidget* parent) : QWidget(parent, Qt::Window) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setFixedSize(twips(8130), twips(3000));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(255, 192, 128));
-    setPalette(pal);
     setAutoFillBackground(true);
 
     skin1_ = new Skin(this);
@@ -225,6 +223,12 @@ QString Frmbackup::helpText() {
 void Frmbackup::Form_Load() {
     move(twips(2340), twips(765));
     ApplyTheme(this, skin1_, text3_->text());
+    // Without a skin the window keeps its own colour.
+    if (!skin1_->hasSkin()) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, kBackColour);
+        setPalette(pal);
+    }
     label2_->setText(clockText());
     label1_->setText(Module7::FormatSolarHijriDate(zuvek::Clock::now(), 4));
     label3_->setText(label1_->text());

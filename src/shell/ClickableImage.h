@@ -14,16 +14,13 @@ signals:
     void mouseMoved();
 
 protected:
-    // Both events are the image's own: passed on, they would also reach the
-    // window underneath as a move over its background.
     void mouseReleaseEvent(QMouseEvent* e) override {
         QLabel::mouseReleaseEvent(e);
-        e->accept();
         emit clicked();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         QLabel::mouseMoveEvent(e);
-        e->accept();
+        e->accept(); // the move is the image's own, not its window's
         emit mouseMoved();
     }
 };
