@@ -8,8 +8,7 @@
 // widgets here: the screen shows what this module reports.
 namespace Backup {
 
-// Bytes per block. The copy lets the window handle its events between blocks,
-// so the block size sets how often the clock and the repaint get a turn.
+// Bytes per block: the unit in which the copy reads, writes and may pause.
 inline constexpr qint64 BlockSize = 4048;
 
 // Called before each block with the number of bytes that block will carry.
@@ -22,7 +21,8 @@ using BlockObserver = std::function<void(qint64 blockBytes)>;
 // as it was until then, and a failed copy leaves no partial file and no
 // temporary behind. The length of `source` is taken once, at the start.
 //
-// Between blocks pending events are processed (the caller must keep its own
+// Between blocks the window gets a turn to handle its pending events: before
+// the first block, then at least every 10 ms (the caller must keep its own
 // buttons from starting a second copy meanwhile). On failure `failureText`
 // receives the text of the box the caller shows: the program's sentence, CR LF,
 // and the system's description of what went wrong.

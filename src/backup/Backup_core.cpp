@@ -5,12 +5,15 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace Backup {
 namespace {
+constexpr qint64 kEventTurnMs = 10;
+
 QString& folderOverride() {
     static QString folder;
     return folder;
@@ -35,7 +38,7 @@ int CopyDatabaseFile(const QString& source, const QString& destination, QString*
     if (QFileInfo(source).isDir())
         return fail(QStringLiteral("Is a directory"));
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!in.open(QIODevice::ReadOnly))
         return fail(in.errorString());
 
     // The temporary file is removed by QSaveFile itself unless commit() succeeds.
@@ -47,8 +50,15 @@ int CopyDatabaseFile(const QString& source, const QString& destination, QString*
     const qint64 length = in.size();
     QByteArray block(static_cast<qsizetype>(BlockSize), Qt::Uninitialized);
     qint64 copied = 0;
+    QElapsedTimer sinceEvents;
     while (copied < length) {
-        QCoreApplication::processEvents();
+        // The window gets a turn before the first block and then whenever
+        // kEventTurnMs have passed: often enough for the clock and repaints,
+        // while a turn per block would cost more than the copy itself.
+        if (!sinceEvents.isValid() || sinceEvents.elapsed() >= kEventTurnMs) {
+            QCoreApplication::processEvents();
+            sinceEvents.start();
+        }
         const qint64 want = qMin(BlockSize, length - copied);
         if (observer)
             observer(want);
