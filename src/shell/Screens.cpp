@@ -6,10 +6,22 @@
 #include "info/Frmravansanji.h"
 #include "scoring/FrmkLID.h"
 #include "registry/FrmCode.h"
+#include "shell/Twips.h"
+#include "shell/exitpro.h"
+
+#include <QPointer>
 
 namespace zuvek::screens {
 
-void showExitConfirmation(int, int) {}
+void showExitConfirmation(int leftTwips, int topTwips) {
+    // One window at most: a confirmation already up is moved, not doubled.
+    static QPointer<exitpro> shown;
+    if (!shown || !shown->isVisible()) {
+        shown = new exitpro;
+        shown->show();
+    }
+    shown->move(twips(leftTwips), twips(topTwips));
+}
 bool showScoring() {
     auto* w = new FrmkLID;
     w->show();
