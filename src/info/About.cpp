@@ -7,18 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include "shell/Skin.h"
+
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
 #include <cmath>
 #include <random>
-
-// The pictures are compiled into a static library, whose resource
-// registration the linker drops unless someone asks for it by name.
-static void loadPictures() {
-    Q_INIT_RESOURCE(zuvek);
-}
 
 namespace {
 
@@ -139,7 +135,7 @@ About::About(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(twips(kWidthTwips), twips(kHeightTwips));
-    loadPictures();
+    initZuvekResources();
     background_.load(QStringLiteral(":/images/about.png"));
 
     QFont labelFont(QStringLiteral("Arial"));

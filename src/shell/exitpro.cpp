@@ -3,6 +3,7 @@
 #include "backup/Frmbackup.h"
 #include "shell/AppControl.h"
 #include "shell/ClickableImage.h"
+#include "shell/Skin.h"
 #include "shell/Twips.h"
 
 #include <QCheckBox>
@@ -10,18 +11,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-// The pictures live in the screens' static library, whose resource table the
-// linker keeps only when something asks for it. (Outside any namespace: the
-// registration function is a global one.)
-static int registerPictures() {
-    Q_INIT_RESOURCE(zuvek);
-    return 0;
-}
-
-static void loadPictures() {
-    static const int once = registerPictures();
-    Q_UNUSED(once);
-}
 
 exitpro::exitpro(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("exitpro"));
@@ -61,7 +50,7 @@ exitpro::exitpro(QWidget* parent) : QWidget(parent, Qt::Window) {
     box.setBold(true);
     check1_->setFont(box);
 
-    loadPictures();
+    initZuvekResources();
     k1_ = makeImage("k1", QStringLiteral(":/images/exit_k1.png"), 2460);
     k2_ = makeImage("k2", QStringLiteral(":/images/exit_k2.png"), 2460);
     c1_ = makeImage("c1", QStringLiteral(":/images/exit_c1.png"), 360);

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QPointer>
 #include <QtTest>
 
 using namespace zuvek;
@@ -74,9 +75,12 @@ private slots:
 };
 
 void TestExitpro::cleanup() {
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (QStringList{"exitpro", "Frm1", "Frmbackup"}.contains(w->objectName()))
-            delete w;
+            windows << w;
+    for (const auto& w : windows)
+        delete w.data(); // a window may take others with it
 }
 
 void TestExitpro::looksAsDesigned() {
