@@ -76,6 +76,9 @@ Frmbackup::Frmbackup(QWidget* parent) : QWidget(parent, Qt::Window) {
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setFixedSize(twips(8130), twips(3000));
     setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackColour);
+    setPalette(pal);
 
     skin1_ = new Skin(this);
     adodc1_ = new DataSource(QStringLiteral("Theme"), this, QStringLiteral("Adodc1"));
@@ -223,12 +226,6 @@ QString Frmbackup::helpText() {
 void Frmbackup::Form_Load() {
     move(twips(2340), twips(765));
     ApplyTheme(this, skin1_, text3_->text());
-    // Without a skin the window keeps its own colour.
-    if (!skin1_->hasSkin()) {
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, kBackColour);
-        setPalette(pal);
-    }
     label2_->setText(clockText());
     label1_->setText(Module7::FormatSolarHijriDate(zuvek::Clock::now(), 4));
     label3_->setText(label1_->text());

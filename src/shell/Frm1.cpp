@@ -83,8 +83,12 @@ Frm1::Frm1(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdHelp_->setObjectName(QStringLiteral("CmdHelp"));
     cmdHelp_->setGeometry(twipsRect(45, 45, 945, 675));
     cmdHelp_->setIcon(QIcon(QStringLiteral(":/images/help.png")));
-    cmdHelp_->setIconSize(QSize(24, 24));
-    cmdHelp_->setStyleSheet(QStringLiteral("QPushButton#CmdHelp { background-color: rgb(192, 255, 192); }"));
+    cmdHelp_->setIconSize(QSize(20, 20));
+    // Its own colours in every theme.
+    cmdHelp_->setStyleSheet(QStringLiteral(
+        "QPushButton#CmdHelp { background-color: rgb(192, 255, 192); color: #173d17;"
+        " border: 1px solid #74a874; border-radius: 4px; padding: 0px; }"
+        "QPushButton#CmdHelp:hover { background-color: rgb(214, 255, 214); }"));
     cmdHelp_->setToolTip(QStringLiteral("براي مشاهده اين قسمت بايد به اينترنت کانکت شويد"));
     connect(cmdHelp_, &QPushButton::clicked, this, &Frm1::CmdHelp_Click);
 

@@ -108,11 +108,11 @@ void Skin::applySkin(QWidget* window) {
     if (loaded_) {
         window->setPalette(palette_);
         window->setStyleSheet(styleSheet_);
+        window->setAutoFillBackground(true);
     } else {
-        window->setPalette(QApplication::palette());
+        // No skin: the window keeps the colours it was designed with.
         window->setStyleSheet(QString::fromLatin1(kPlainStyle));
     }
-    window->setAutoFillBackground(true);
 }
 
 QString skinFileForTheme(double number, bool variant) {
