@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Database.h"
+
 // Fills a copy of the shipped database with generated subjects, for benchmarks
 // and for looking at screens with a realistic table. Header-only so that every
 // bench program can generate the databases it measures.
@@ -8,6 +10,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -107,6 +110,18 @@ inline QString generateSubjects(const QString& templateDb, const QString& path, 
     }
     QSqlDatabase::removeDatabase(connection);
     return error;
+}
+
+// Generates `count` subjects into a fresh database in `dir`, makes `dir` the
+// working folder and opens the program's connection on it.
+inline bool openGenerated(QTemporaryDir& dir, int count) {
+    Database::close();
+    if (!generateSubjects(QStringLiteral(ZUVEK_TEMPLATE_DB),
+                          dir.filePath(QStringLiteral("DBZVK/DBZVK.mdb")), count)
+             .isEmpty())
+        return false;
+    QDir::setCurrent(dir.path());
+    return Database::open();
 }
 
 } // namespace zuvek::bench

@@ -12,7 +12,7 @@
 #include "scoring/DataR1.h"
 #include "scoring/DataRPrint.h"
 #include "shell/Fonts.h"
-#include "BenchData.h"
+#include "SubjectGenerator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,8 +24,7 @@
 #include <sys/resource.h>
 
 using namespace zuvek;
-using zuvek::bench::fill;
-using zuvek::bench::openFresh;
+using zuvek::bench::openGenerated;
 
 namespace {
 
@@ -59,7 +58,7 @@ int main(int argc, char** argv) {
                             .absolutePath();
 
     QTemporaryDir small, large;
-    if (!openFresh(small) || !fill(25))
+    if (!openGenerated(small, 25))
         return 1;
     const Run s = renderList(out + QStringLiteral("/subject-list-small.pdf"));
 
@@ -84,7 +83,7 @@ int main(int argc, char** argv) {
         sheet.exportPdf(out + QStringLiteral("/result-sheet.pdf"));
     }
 
-    if (!openFresh(large) || !fill(n))
+    if (!openGenerated(large, n))
         return 1;
     const Run l = renderList(out + QStringLiteral("/subject-list-%1.pdf").arg(n));
 

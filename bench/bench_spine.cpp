@@ -4,6 +4,8 @@
 // with the table (ratio near 1).
 //
 //   ninja -C build bench_spine && QT_QPA_PLATFORM=offscreen build/bench/bench_spine
+#include "SubjectGenerator.h"
+
 #include "data/DataSource.h"
 #include "data/Database.h"
 #include "shell/Frm1.h"
@@ -11,11 +13,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -23,45 +23,6 @@
 using namespace zuvek;
 
 namespace {
-
-bool makeDatabase(const QString& folder, int subjects) {
-    QDir(folder).mkpath("DBZVK");
-    const QString path = folder + "/DBZVK/DBZVK.mdb";
-    if (!QFile::copy(ZUVEK_TEMPLATE_DB, path))
-        return false;
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "gen");
-        db.setDatabaseName(path);
-        if (!db.open())
-            return false;
-        db.transaction();
-        QSqlQuery ide(db), ans(db);
-        ide.prepare("INSERT INTO IDE (Code, FName, LName, Sen, Jens, Taahol, Tahsil, \"Group\", "
-                    "Date, Time, self) VALUES (?,?,?,?,?,?,?,?,?,?,?)");
-        ans.prepare("INSERT INTO Answer (Code,\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\","
-                    "\"10\") VALUES (?,?,?,?,?,?,?,?,?,?,?)");
-        for (int i = 0; i < subjects; ++i) {
-            const QString code = QString("S%1").arg(i, 6, 10, QChar('0'));
-            const QVariantList row{code, QString("نام%1").arg(i % 977), QString("خانواده%1").arg(i % 1493),
-                                   QString::number(18 + i % 50), i % 2 ? "مرد" : "زن",
-                                   i % 3 ? "مجرد" : "متأهل", "کارشناسی",
-                                   QString(QChar('A' + i % 7)), "1403/01/01", "10:00:00",
-                                   QString::number(i % 21 - 10)};
-            for (const QVariant& v : row)
-                ide.addBindValue(v);
-            ide.exec();
-            ans.addBindValue(code);
-            for (int k = 1; k <= 10; ++k)
-                ans.addBindValue((i + k) % 2 ? "1" : "-1");
-            ans.exec();
-        }
-        db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("gen");
-    return true;
-}
 
 double medianMs(const std::function<void()>& step, int runs) {
     std::vector<double> t;
@@ -83,7 +44,7 @@ struct Step {
 std::vector<double> measure(const QString& folder, int lastCode) {
     QDir::setCurrent(folder);
     Database::open();
-    const QString last = QString("S%1").arg(lastCode, 6, 10, QChar('0'));
+    const QString last = QString::number(lastCode);
     int serial = 0;
     std::vector<Step> steps = {
         {"main window load + HidePanels",
@@ -144,13 +105,19 @@ int main(int argc, char** argv) {
     QTemporaryDir small, large;
     const int nSmall = 100, nLarge = 100000;
     std::printf("generating %d and %d subjects...\n", nSmall, nLarge);
-    if (!makeDatabase(small.path(), nSmall) || !makeDatabase(large.path(), nLarge))
-        return 1;
+    for (auto [dir, n] : {std::pair{&small, nSmall}, std::pair{&large, nLarge}}) {
+        const QString error = bench::generateSubjects(
+            ZUVEK_TEMPLATE_DB, dir->filePath("DBZVK/DBZVK.mdb"), n);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+    }
     const char* names[] = {"main window load + HidePanels", "open IDE + row count",
                            "filter Answer by code (last row)",
                            "register: add + write IDE and Answer", "score: filter + write self"};
-    const auto a = measure(small.path(), nSmall - 1);
-    const auto b = measure(large.path(), nLarge - 1);
+    const auto a = measure(small.path(), nSmall);
+    const auto b = measure(large.path(), nLarge);
     std::printf("%-40s %12s %12s %8s\n", "step (median of 25)", "N=100 ms", "N=100000 ms", "ratio");
     for (size_t i = 0; i < a.size(); ++i)
         std::printf("%-40s %12.3f %12.3f %8.2f\n", names[i], a[i], b[i], b[i] / a[i]);
