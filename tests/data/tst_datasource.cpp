@@ -37,11 +37,6 @@ private slots:
 private:
     TestFolder* folder_ = nullptr;
     void addSubject(const QString& code, const QString& fname, const QString& group = "A");
-    QString sql(const QString& query) {
-        QString out;
-        TestFolder::execSql(folder_->databasePath(), query, &out);
-        return out;
-    }
 };
 
 void TestDataSource::init() {
@@ -132,7 +127,7 @@ void TestDataSource::quoteMarksMatchLiterally() {
     QVERIFY(ide.setFilter("Code='" + code + "'"));
     QCOMPARE(ide.rowCount(), 1);
     QCOMPARE(ide.value("FName"), QStringLiteral("Target"));
-    QCOMPARE(sql("SELECT count(*) FROM IDE"), QStringLiteral("2"));
+    QCOMPARE(folder_->query("SELECT count(*) FROM IDE"), QStringLiteral("2"));
 }
 
 void TestDataSource::addWriteAndRefreshDiscards() {
@@ -145,13 +140,13 @@ void TestDataSource::addWriteAndRefreshDiscards() {
     QCOMPARE(box.text(), QString());
     box.setText("k9");
     ide.refresh(); // discards the row add row began
-    QCOMPARE(sql("SELECT count(*) FROM IDE"), QStringLiteral("0"));
+    QCOMPARE(folder_->query("SELECT count(*) FROM IDE"), QStringLiteral("0"));
     QVERIFY(!ide.hasCurrent());
 
     ide.addNew();
     box.setText("k9");
     QVERIFY(ide.write());
-    QCOMPARE(sql("SELECT Code, self IS NULL FROM IDE"), QStringLiteral("k9|1"));
+    QCOMPARE(folder_->query("SELECT Code, self IS NULL FROM IDE"), QStringLiteral("k9|1"));
 }
 
 void TestDataSource::duplicateCodeRefusedAndNothingStored() {
@@ -168,7 +163,7 @@ void TestDataSource::duplicateCodeRefusedAndNothingStored() {
         QVERIFY(!other.write());
         QVERIFY(other.lastErrorIsDuplicate());
         QVERIFY(!other.lastError().isEmpty());
-        QCOMPARE(sql(QString("SELECT count(*) FROM %1").arg(table)), QStringLiteral("1"));
+        QCOMPARE(folder_->query(QString("SELECT count(*) FROM %1").arg(table)), QStringLiteral("1"));
     }
 }
 
@@ -183,9 +178,9 @@ void TestDataSource::boundControlsShowAndWriteBack() {
     QVERIFY(!name.text().isEmpty());
 
     name.setText(QStringLiteral("کلینیک نو"));
-    QVERIFY(sql("SELECT Name FROM Theme") != QStringLiteral("کلینیک نو")); // not before write
+    QVERIFY(folder_->query("SELECT Name FROM Theme") != QStringLiteral("کلینیک نو")); // not before write
     QVERIFY(theme.write());
-    QCOMPARE(sql("SELECT Name FROM Theme"), QStringLiteral("کلینیک نو"));
+    QCOMPARE(folder_->query("SELECT Name FROM Theme"), QStringLiteral("کلینیک نو"));
 
     // Another source sees the write only after it refreshes.
     QLineEdit seen;
@@ -208,7 +203,7 @@ void TestDataSource::deleteRemovesAtOnce() {
     QVERIFY(ide.deleteCurrent());
     QVERIFY(!ide.hasCurrent());
     QVERIFY(ide.write()); // nothing current: nothing to store
-    QCOMPARE(sql("SELECT Code FROM IDE"), QStringLiteral("d2"));
+    QCOMPARE(folder_->query("SELECT Code FROM IDE"), QStringLiteral("d2"));
 }
 
 void TestDataSource::rowsPageThroughVisibleRows() {
@@ -240,7 +235,7 @@ void TestDataSource::transactionRollsBackBoth() {
         QVERIFY(ans.write());
         // no commit: both rows go
     }
-    QCOMPARE(sql("SELECT (SELECT count(*) FROM IDE) + (SELECT count(*) FROM Answer)"),
+    QCOMPARE(folder_->query("SELECT (SELECT count(*) FROM IDE) + (SELECT count(*) FROM Answer)"),
              QStringLiteral("0"));
 }
 

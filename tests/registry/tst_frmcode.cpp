@@ -66,13 +66,6 @@ bool seed(const TestFolder& folder) {
                                                           answer.join(QLatin1Char(',')));
 }
 
-QString sqlValue(const TestFolder& folder, const QString& sql) {
-    QString result;
-    if (!TestFolder::execSql(folder.databasePath(), sql, &result))
-        return QStringLiteral("<failed>");
-    return result;
-}
-
 QStringList gridColumn(FrmCode* w, int column) {
     QStringList out;
     const int rows = w->gridModel()->rowCount();
@@ -170,7 +163,7 @@ void TestFrmCode::opensWithEveryRow() {
     QVERIFY(w->findChild<QLineEdit*>("Text5")->text().isEmpty());
     // The clinic address waits in Text4 for the printed list.
     QCOMPARE(w->findChild<QLineEdit*>("Text4")->text(),
-             sqlValue(folder, QStringLiteral("SELECT Adress FROM Theme")));
+             folder.query(QStringLiteral("SELECT Adress FROM Theme")));
     QVERIFY(dialogs.shown.isEmpty());
     delete w;
 }
@@ -386,14 +379,13 @@ void TestFrmCode::deleteByCode() {
 
     const QString quoted = QString(code).replace(QLatin1Char('\''), QLatin1String("''"));
     QCOMPARE(
-        sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '%1'").arg(quoted)),
+        folder.query(QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '%1'").arg(quoted)),
         QString::number(rowsLeft));
     const int answersBefore = prepare.startsWith(QLatin1String("DELETE")) ? 0 : rowsLeft;
-    QCOMPARE(sqlValue(folder,
-                      QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '%1'").arg(quoted)),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '%1'").arg(quoted)),
              QString::number(answersBefore));
     // Every other subject is untouched, in both tables.
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM IDE")),
              QString::number(gridRows));
     QCOMPARE(gridColumn(w, 0).size(), gridRows);
 
@@ -435,9 +427,9 @@ void TestFrmCode::deleteStopsWhenLookupFails() {
     QCOMPARE(dialogs.shown.size(), 1);
     QCOMPARE(dialogs.shown[0].title, QStringLiteral("Error"));
     QVERIFY(!dialogs.shown[0].text.isEmpty());
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '2'")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM IDE WHERE Code = '2'")),
              QStringLiteral("1"));
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '2'")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM Answer WHERE Code = '2'")),
              QStringLiteral("1"));
     delete w;
 }

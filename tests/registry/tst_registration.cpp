@@ -27,13 +27,6 @@ const QString kNeed[] = {
 const QString kDuplicate = QStringLiteral("فردديگري با اين کد ثبت شده");
 const QString kMustBeNumber = QStringLiteral("شما بايد عدد وارد كنيد");
 
-QString sql(const TestFolder& folder, const QString& query) {
-    QString result;
-    if (!TestFolder::execSql(folder.databasePath(), query, &result))
-        return QStringLiteral("<sql failed>");
-    return result;
-}
-
 // The main window with its registration panel, opened on a new subject.
 struct Panel {
     Frm1* w = new Frm1;
@@ -143,8 +136,8 @@ void TestRegistration::checksInOrder() {
     QCOMPARE(dialogs.shown.first().delayMs, 1000);
     QCOMPARE(p.w->focusWidget()->objectName(), focus);
     QVERIFY(p.frame10()->isVisible());
-    QCOMPARE(sql(folder, "SELECT count(*) FROM IDE"), QStringLiteral("0"));
-    QCOMPARE(sql(folder, "SELECT count(*) FROM Answer"), QStringLiteral("0"));
+    QCOMPARE(folder.query("SELECT count(*) FROM IDE"), QStringLiteral("0"));
+    QCOMPARE(folder.query("SELECT count(*) FROM Answer"), QStringLiteral("0"));
 }
 
 void TestRegistration::saveStoresBothRows() {
@@ -163,12 +156,12 @@ void TestRegistration::saveStoresBothRows() {
     QCOMPARE(p.w->handOverFlag(), QStringLiteral("1"));
     const QString jens = p.get<QComboBox>("Combo2")->itemText(1);
     const QString taahol = p.get<QComboBox>("Combo1")->itemText(1);
-    QCOMPARE(sql(folder, "SELECT Code, FName, LName, Sen, Jens, Taahol, Tahsil, \"Group\", Date, "
+    QCOMPARE(folder.query("SELECT Code, FName, LName, Sen, Jens, Taahol, Tahsil, \"Group\", Date, "
                          "Time, self IS NULL FROM IDE"),
              QStringList({"A-7", "Sara", "Ahmadi", "34", jens, taahol, "MA", "C", "1402/05/01",
                           Registration::timeOfDayText(at.time()), "1"})
                  .join('|'));
-    QCOMPARE(sql(folder, "SELECT Code, coalesce(\"1\",'')||coalesce(\"10\",'') FROM Answer"),
+    QCOMPARE(folder.query("SELECT Code, coalesce(\"1\",'')||coalesce(\"10\",'') FROM Answer"),
              QStringLiteral("A-7|"));
 
     // A second subject in the same load: the lists keep their choice and are
@@ -181,9 +174,9 @@ void TestRegistration::saveStoresBothRows() {
         p.get(name)->setText(QStringLiteral("1"));
     p.save();
     QVERIFY(dialogs.shown.isEmpty());
-    QCOMPARE(sql(folder, "SELECT Jens, Taahol, \"Group\" FROM IDE WHERE Code='B-8'"),
+    QCOMPARE(folder.query("SELECT Jens, Taahol, \"Group\" FROM IDE WHERE Code='B-8'"),
              QStringList({jens, taahol, "C"}).join('|'));
-    QCOMPARE(sql(folder, "SELECT count(*) FROM Answer"), QStringLiteral("2"));
+    QCOMPARE(folder.query("SELECT count(*) FROM Answer"), QStringLiteral("2"));
 }
 
 void TestRegistration::duplicateLeavesNoOrphan_data() {
@@ -201,14 +194,14 @@ void TestRegistration::duplicateLeavesNoOrphan() {
     TestFolder folder;
     for (const QString& statement : already.split(';'))
         QVERIFY(TestFolder::execSql(folder.databasePath(), statement));
-    const QString before = sql(folder, "SELECT (SELECT count(*) FROM IDE), (SELECT count(*) FROM Answer)");
+    const QString before = folder.query("SELECT (SELECT count(*) FROM IDE), (SELECT count(*) FROM Answer)");
     QVERIFY(Database::open());
     ScriptedDialogs dialogs;
     Panel p;
     p.fill(QStringLiteral(" K1"));
     p.save();
     QCOMPARE(dialogs.texts(), QStringList{kDuplicate});
-    QCOMPARE(sql(folder, "SELECT (SELECT count(*) FROM IDE), (SELECT count(*) FROM Answer)"), before);
+    QCOMPARE(folder.query("SELECT (SELECT count(*) FROM IDE), (SELECT count(*) FROM Answer)"), before);
     QVERIFY(p.frame10()->isVisible());
     QCOMPARE(p.get("Text6")->text(), QStringLiteral("Sara"));
     QCOMPARE(p.w->handOverFlag(), QStringLiteral("2"));
@@ -217,10 +210,10 @@ void TestRegistration::duplicateLeavesNoOrphan() {
     p.get("Text11")->setText(QStringLiteral("K2"));
     p.save();
     QCOMPARE(dialogs.texts(), QStringList{kDuplicate});
-    QCOMPARE(sql(folder, "SELECT Code, FName, Tahsil FROM IDE WHERE Code='K2'"),
+    QCOMPARE(folder.query("SELECT Code, FName, Tahsil FROM IDE WHERE Code='K2'"),
              QStringLiteral("K2|Sara|MA"));
-    QCOMPARE(sql(folder, "SELECT count(*) FROM Answer WHERE Code='K2'"), QStringLiteral("1"));
-    QCOMPARE(sql(folder, "SELECT (SELECT count(*) FROM IDE WHERE Code='K1'), "
+    QCOMPARE(folder.query("SELECT count(*) FROM Answer WHERE Code='K2'"), QStringLiteral("1"));
+    QCOMPARE(folder.query("SELECT (SELECT count(*) FROM IDE WHERE Code='K1'), "
                          "(SELECT count(*) FROM Answer WHERE Code='K1')"),
              before);
 }
@@ -238,7 +231,7 @@ void TestRegistration::cancelStoresNothing() {
     p.get<QPushButton>("Command1")->click();
     p.fill(QStringLiteral("C2"));
     p.get<QPushButton>("Command9")->click();
-    QCOMPARE(sql(folder, "SELECT (SELECT count(*) FROM IDE), (SELECT count(*) FROM Answer)"),
+    QCOMPARE(folder.query("SELECT (SELECT count(*) FROM IDE), (SELECT count(*) FROM Answer)"),
              QStringLiteral("0|0"));
 }
 

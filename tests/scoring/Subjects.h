@@ -39,12 +39,6 @@ inline bool addSubject(const TestFolder& folder, const QString& code, const QStr
             .arg(quote(code), values.join(QLatin1Char(','))));
 }
 
-inline QString sqlValue(const TestFolder& folder, const QString& sql) {
-    QString result;
-    TestFolder::execSql(folder.databasePath(), sql, &result);
-    return result;
-}
-
 // Ten stored answers: `ups` items stored "1", the rest "-1".
 inline QStringList answersWith(int ups) {
     QStringList a;

@@ -6,6 +6,7 @@
 #include "shell/Frm1.h"
 #include "support/Scripted.h"
 #include "support/TestFolder.h"
+#include "support/Ui.h"
 
 #include <QFrame>
 #include <QLineEdit>
@@ -24,12 +25,6 @@ const QString kStored = QStringLiteral("اطلاعات با موفقيت محا�
 const QString kEnterCode = QStringLiteral("شما بايد شماره آزمودني مورد نظر را وارد كنيد");
 const QString kNoSuchSubject = QStringLiteral("فردي با اين مشخصات وجود ندارد");
 
-void click(QWidget* w, const char* name) {
-    auto* b = w->findChild<QPushButton*>(QString::fromLatin1(name));
-    QVERIFY2(b, name);
-    b->click();
-}
-
 QString text(QWidget* w, const char* name) {
     auto* t = w->findChild<QLineEdit*>(QString::fromLatin1(name));
     return t ? t->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
@@ -43,7 +38,7 @@ bool frameShown(QWidget* w, const char* name) {
 // Asks the screen to score `code` (the input box answers it).
 void score(ScriptedDialogs& dialogs, QWidget* screen, const QString& code) {
     dialogs.inputs.enqueue(code);
-    click(screen, "Command1");
+    clickButton(screen, "Command1");
 }
 
 } // namespace
@@ -140,9 +135,9 @@ void TestScoring::scoresAndStores() {
     QCOMPARE(dialogs.lastText(), kStored);
     QCOMPARE(dialogs.shown.last().kind, QStringLiteral("timed"));
 
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT self FROM IDE WHERE Code='7'")), total);
+    QCOMPARE(folder.query(QStringLiteral("SELECT self FROM IDE WHERE Code='7'")), total);
     // Only the scored subject's row changes.
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE self IS NOT NULL")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM IDE WHERE self IS NOT NULL")),
              QStringLiteral("1"));
     QCOMPARE(text(w, "Text2"), total);
     QCOMPARE(w->selectedCode(), QStringLiteral("7"));
@@ -181,7 +176,7 @@ void TestScoring::refusesUnansweredItems() {
     QVERIFY(box.rightToLeft);
     QCOMPARE(box.text, kUnansweredPrefix + QStringLiteral("\r\n\r\n 4   9  "));
     QVERIFY(!frameShown(w, "Frame3"));
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT self FROM IDE WHERE Code='12'")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT self FROM IDE WHERE Code='12'")),
              QStringLiteral("6"));
     QCOMPARE(w->selectedCode(), QStringLiteral("13"));
     delete w;
@@ -213,7 +208,7 @@ void TestScoring::refusals() {
     QCOMPARE(dialogs.lastText(), message);
     QVERIFY(!frameShown(w, "Frame3"));
     QVERIFY(w->selectedCode().isEmpty());
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE self IS NOT NULL")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM IDE WHERE self IS NOT NULL")),
              QStringLiteral("0"));
     delete w;
 }
@@ -235,14 +230,14 @@ void TestScoring::answersWithoutParticulars() {
     QVERIFY(!dialogs.texts().contains(kStored));
     QVERIFY(!frameShown(w, "Frame3"));
     QVERIFY(w->selectedCode().isEmpty());
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE")), QStringLiteral("1"));
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT count(*) FROM IDE WHERE self IS NOT NULL")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM IDE")), QStringLiteral("1"));
+    QCOMPARE(folder.query(QStringLiteral("SELECT count(*) FROM IDE WHERE self IS NOT NULL")),
              QStringLiteral("0"));
 
     // The screen goes on working for the next subject.
     score(dialogs, w, QStringLiteral("9"));
     QCOMPARE(dialogs.lastText(), kStored);
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT self FROM IDE WHERE Code='9'")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT self FROM IDE WHERE Code='9'")),
              QStringLiteral("8"));
     delete w;
 }
@@ -260,7 +255,7 @@ void TestScoring::quoteMarksAreLiteral() {
     score(dialogs, w, code);
     QCOMPARE(dialogs.lastText(), kStored);
     QCOMPARE(text(w, "Text15"), code);
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT Code || '=' || self FROM IDE WHERE self IS NOT NULL")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT Code || '=' || self FROM IDE WHERE self IS NOT NULL")),
              code + QStringLiteral("=2"));
     delete w;
 }
@@ -275,14 +270,14 @@ void TestScoring::rescoringOverwrites() {
     auto* w = new FrmkLID;
     score(dialogs, w, QStringLiteral("3"));
     score(dialogs, w, QStringLiteral("3"));
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT self FROM IDE WHERE Code='3'")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT self FROM IDE WHERE Code='3'")),
              QStringLiteral("10"));
     // Answers changed elsewhere (the test screen) are read afresh.
     QVERIFY(TestFolder::execSql(folder.databasePath(),
                                 QStringLiteral("UPDATE Answer SET \"1\"='-1', \"2\"='-1' WHERE Code='3'")));
     score(dialogs, w, QStringLiteral("3"));
     QCOMPARE(dialogs.texts().count(kStored), 3);
-    QCOMPARE(sqlValue(folder, QStringLiteral("SELECT self FROM IDE WHERE Code='3'")),
+    QCOMPARE(folder.query(QStringLiteral("SELECT self FROM IDE WHERE Code='3'")),
              QStringLiteral("6"));
     QCOMPARE(text(w, "Text2"), QStringLiteral("6"));
     delete w;
@@ -297,9 +292,9 @@ void TestScoring::helpPanelAndTexts() {
     auto* help = w->findChild<QFrame*>(QStringLiteral("Frame2"));
     QVERIFY(help->isHidden());
     QCOMPARE(help->geometry(), QRect(92, 72, 509, 329));
-    click(w, "Command2");
+    clickButton(w, "Command2");
     QVERIFY(!help->isHidden());
-    click(w, "Command7");
+    clickButton(w, "Command7");
     QVERIFY(help->isHidden());
 
     // The boxes show the stored texts line for line; each line ends with CR LF.
@@ -340,7 +335,7 @@ void TestScoring::handOverFromMainWindowAndBack() {
     QVERIFY(scoring->isVisible());
     QCOMPARE(app.mainWindowsShown, 0);
 
-    click(scoring, "Command4");
+    clickButton(scoring, "Command4");
     QTRY_VERIFY(scoring.isNull());
     QCOMPARE(app.mainWindowsShown, 1);
     // The main window closed quietly: no exit confirmation, no box at all.

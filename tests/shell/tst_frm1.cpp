@@ -5,6 +5,7 @@
 #include "shell/Skin.h"
 #include "support/Scripted.h"
 #include "support/TestFolder.h"
+#include "support/Ui.h"
 
 #include <QApplication>
 #include <QFile>
@@ -50,11 +51,6 @@ private:
                     .arg(file)
                     .toUtf8());
     }
-    static void click(QWidget* w, const char* name) {
-        auto* b = w->findChild<QPushButton*>(name);
-        QVERIFY2(b, name);
-        b->click();
-    }
     // Closes the modal screen the next click opens, as soon as it is up.
     static void closeModal() {
         QTimer::singleShot(0, [] {
@@ -65,11 +61,6 @@ private:
     static bool shown(QWidget* w, const char* name) {
         auto* c = w->findChild<QWidget*>(name);
         return c && c->isVisible();
-    }
-    QString sql(const QString& q) {
-        QString out;
-        TestFolder::execSql(folder_->databasePath(), q, &out);
-        return out;
     }
     static QList<Frm1*> mainWindows() {
         QList<Frm1*> out;
@@ -152,7 +143,7 @@ void TestFrm1::loadShowsVersionFlagAndTheme() {
     QCOMPARE(w->findChild<QLabel*>("SkinLabel9")->text(), QStringLiteral("ZUVEK 2.0"));
     QCOMPARE(w->handOverFlag(), QStringLiteral("2"));
     QCOMPARE(w->skin()->loadedFile(), QStringLiteral("chizh.skn"));
-    QCOMPARE(w->findChild<QLabel*>("SkinLabel1")->text(), sql("SELECT Name FROM Theme"));
+    QCOMPARE(w->findChild<QLabel*>("SkinLabel1")->text(), folder_->query("SELECT Name FROM Theme"));
     for (const char* panel : {"Frame6", "Frame8", "Frame9", "Frame10", "SkinLabel2"})
         QVERIFY2(!w->findChild<QWidget*>(panel)->isVisibleTo(w), panel);
     QCOMPARE(w->pos(), QPoint(156, 51));
@@ -161,8 +152,8 @@ void TestFrm1::loadShowsVersionFlagAndTheme() {
 void TestFrm1::bannerFollowsTyping() {
     auto* w = new Frm1;
     w->show();
-    click(w, "Command9");
-    click(w, "Command67");
+    clickButton(w, "Command9");
+    clickButton(w, "Command67");
     auto* text2 = w->findChild<QLineEdit*>("Text2");
     auto* banner = w->findChild<QLabel*>("SkinLabel1");
     text2->clear();
@@ -178,33 +169,33 @@ void TestFrm1::bannerFollowsTyping() {
 void TestFrm1::saveClinicIdentity() {
     auto* w = new Frm1;
     w->show();
-    click(w, "Command9");
-    click(w, "Command67");
+    clickButton(w, "Command9");
+    clickButton(w, "Command67");
     QVERIFY(shown(w, "Frame9") && shown(w, "Frame8"));
     QCOMPARE(w->findChild<QFrame*>("Frame9")->geometry(), QRect(108, 56, 405, 153));
     w->findChild<QLineEdit*>("Text2")->setText(QStringLiteral("کلینیک 'امید'"));
     w->findChild<QLineEdit*>("Text14")->setText(QStringLiteral("شیراز"));
-    click(w, "Command64");
+    clickButton(w, "Command64");
     QVERIFY(!shown(w, "Frame9"));
     QVERIFY(shown(w, "Frame8"));
     DataSource fresh("Theme");
     fresh.open();
     QCOMPARE(fresh.value("Name"), QStringLiteral("کلینیک 'امید'"));
     QCOMPARE(fresh.value("Adress"), QStringLiteral("شیراز"));
-    QCOMPARE(sql("SELECT count(*) FROM Theme"), QStringLiteral("1"));
+    QCOMPARE(folder_->query("SELECT count(*) FROM Theme"), QStringLiteral("1"));
 }
 
 void TestFrm1::cancelKeepsTypedTextUntilReload() {
-    const QString stored = sql("SELECT Name FROM Theme");
+    const QString stored = folder_->query("SELECT Name FROM Theme");
     auto* w = new Frm1;
     w->show();
-    click(w, "Command9");
-    click(w, "Command67");
+    clickButton(w, "Command9");
+    clickButton(w, "Command67");
     w->findChild<QLineEdit*>("Text2")->setText(QStringLiteral("نام تازه"));
-    click(w, "Command7");
+    clickButton(w, "Command7");
     QVERIFY(!shown(w, "Frame9"));
     QCOMPARE(w->findChild<QLabel*>("SkinLabel1")->text(), QStringLiteral("نام تازه"));
-    QCOMPARE(sql("SELECT Name FROM Theme"), stored);
+    QCOMPARE(folder_->query("SELECT Name FROM Theme"), stored);
     delete w;
     auto* again = new Frm1;
     QCOMPARE(again->findChild<QLabel*>("SkinLabel1")->text(), stored);
@@ -213,11 +204,11 @@ void TestFrm1::cancelKeepsTypedTextUntilReload() {
 void TestFrm1::themeChangeHandsOver() {
     QPointer<Frm1> w = new Frm1;
     w->show();
-    click(w, "Command9");
-    click(w, "Command68");
+    clickButton(w, "Command9");
+    clickButton(w, "Command68");
     QVERIFY(shown(w, "Frame6") && shown(w, "Frame8"));
-    click(w, "Command48"); // theme 7
-    QCOMPARE(sql("SELECT TH FROM Theme"), QStringLiteral("7"));
+    clickButton(w, "Command48"); // theme 7
+    QCOMPARE(folder_->query("SELECT TH FROM Theme"), QStringLiteral("7"));
     QTRY_VERIFY(w.isNull());
     QCOMPARE(mainWindows().size(), 0);
     Frmskin* confirm = nullptr;
@@ -244,22 +235,22 @@ void TestFrm1::themeChangeHandsOver() {
 void TestFrm1::chooserExitKeepsMenu() {
     auto* w = new Frm1;
     w->show();
-    click(w, "Command9");
-    click(w, "Command68");
-    click(w, "Command46");
+    clickButton(w, "Command9");
+    clickButton(w, "Command68");
+    clickButton(w, "Command46");
     QVERIFY(!shown(w, "Frame6"));
     QVERIFY(shown(w, "Frame8"));
-    QCOMPARE(sql("SELECT TH FROM Theme"), QStringLiteral("1"));
-    click(w, "Command69");
+    QCOMPARE(folder_->query("SELECT TH FROM Theme"), QStringLiteral("1"));
+    clickButton(w, "Command69");
     QVERIFY(!shown(w, "Frame8"));
 }
 
 void TestFrm1::commandsNeedingSubjectsDoNothing() {
     QPointer<Frm1> w = new Frm1;
     w->show();
-    click(w, "Command9");
+    clickButton(w, "Command9");
     for (const char* c : {"Command2", "Command3", "Command4"})
-        click(w, c);
+        clickButton(w, c);
     QVERIFY(w);
     QVERIFY(w->isVisible());
     QVERIFY(shown(w, "Frame8")); // not even HidePanels ran
@@ -270,19 +261,19 @@ void TestFrm1::commandsNeedingSubjectsDoNothing() {
 void TestFrm1::panelsOpenAndClose() {
     auto* w = new Frm1;
     w->show();
-    click(w, "Command9");
+    clickButton(w, "Command9");
     QCOMPARE(w->findChild<QFrame*>("Frame8")->geometry(), QRect(404, 252, 145, 137));
     // Modal screens leave an open panel open.
     closeModal();
-    click(w, "Command11");
+    clickButton(w, "Command11");
     closeModal();
-    click(w, "Command17");
+    clickButton(w, "Command17");
     QVERIFY(shown(w, "Frame8"));
     closeModal();
-    click(w, "Command12");
+    clickButton(w, "Command12");
     QVERIFY(!shown(w, "Frame8"));
-    click(w, "Command9");
-    click(w, "Command5"); // calculator: HidePanels first, never ends the program
+    clickButton(w, "Command9");
+    clickButton(w, "Command5"); // calculator: HidePanels first, never ends the program
     QVERIFY(!shown(w, "Frame8"));
     QVERIFY(w->isVisible());
 }
@@ -310,7 +301,7 @@ void TestFrm1::webPages() {
     auto* w = new Frm1;
     w->show();
     closeModal();
-    click(w, "CmdHelp");
+    clickButton(w, "CmdHelp");
     QCOMPARE(app_->urls, QStringList{makerSite() + "/software/software-settings.html"});
     app_->urls.clear();
     QTest::mouseClick(w->findChild<QWidget*>("Picture1"), Qt::LeftButton);
@@ -320,7 +311,7 @@ void TestFrm1::webPages() {
 void TestFrm1::closeWithHandOverFlag() {
     QPointer<Frm1> w = new Frm1;
     w->show();
-    click(w, "Command9");
+    clickButton(w, "Command9");
     w->setHandOverFlag("1");
     w->close();
     QTRY_VERIFY(w.isNull());
@@ -328,7 +319,7 @@ void TestFrm1::closeWithHandOverFlag() {
 
     QPointer<Frm1> second = new Frm1;
     second->show();
-    click(second, "Command9");
+    clickButton(second, "Command9");
     second->close(); // flag "2": panels hidden on the way to the exit confirmation
     QTRY_VERIFY(second.isNull());
 }

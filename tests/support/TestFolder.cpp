@@ -38,6 +38,13 @@ QString TestFolder::databasePath() const {
     return QDir(dir_.path()).filePath(QStringLiteral("DBZVK/DBZVK.mdb"));
 }
 
+QString TestFolder::query(const QString& sql) const {
+    QString result;
+    if (!execSql(databasePath(), sql, &result))
+        return QStringLiteral("<sql failed>");
+    return result;
+}
+
 bool TestFolder::execSql(const QString& databasePath, const QString& sql, QString* result) {
     const QString name = QStringLiteral("test-") + QUuid::createUuid().toString();
     bool ok = false;

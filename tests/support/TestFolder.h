@@ -20,6 +20,11 @@ public:
     QString filePath(const QString& name) const { return dir_.filePath(name); }
     bool ok() const { return ok_; }
 
+    // Runs a query straight on this folder's database file (not through the
+    // program's connection): rows joined by "\n", columns by "|"; "<sql failed>"
+    // when it cannot run.
+    QString query(const QString& sql) const;
+
     // Runs SQL straight on the file (not through the program's connection).
     static bool execSql(const QString& databasePath, const QString& sql,
                         QString* result = nullptr);

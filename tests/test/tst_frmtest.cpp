@@ -26,13 +26,6 @@ const QString kFirst = QStringLiteral("شروع");
 const QString kLast = QStringLiteral("پايان");
 const QString kMustBeNumber = QStringLiteral("شما بايد عدد وارد كنيد");
 
-QString sql(const TestFolder& folder, const QString& query) {
-    QString result;
-    if (!TestFolder::execSql(folder.databasePath(), query, &result))
-        return QStringLiteral("<sql failed>");
-    return result;
-}
-
 void addSubject(const TestFolder& folder, const QString& code, const QStringList& answers = {}) {
     QString escaped = code;
     escaped.replace('\'', "''");
@@ -55,7 +48,7 @@ QStringList answers(const TestFolder& folder, const QString& code = QStringLiter
     QStringList cols;
     for (int i = 1; i <= 10; ++i)
         cols << QStringLiteral("coalesce(\"%1\", '')").arg(i);
-    return sql(folder, QStringLiteral("SELECT %1 FROM Answer WHERE Code='%2'").arg(cols.join(','), code))
+    return folder.query(QStringLiteral("SELECT %1 FROM Answer WHERE Code='%2'").arg(cols.join(','), code))
         .split('|');
 }
 
@@ -265,7 +258,7 @@ void TestFrmTest::navigation() {
     QCOMPARE(dialogs.texts(), messages);
     QCOMPARE(child<QGroupBox>(t, "Frame2")->title(), QString::number(item));
     QCOMPARE(child<QLabel>(t, "SkinLbl5")->text(),
-             sql(folder, QStringLiteral("SELECT QUs FROM QU WHERE ID=%1").arg(item)));
+             folder.query(QStringLiteral("SELECT QUs FROM QU WHERE ID=%1").arg(item)));
     QCOMPARE(child<QLabel>(t, "SkinLbl5")->geometry(), twipsRect(480, 3360, 8535, 1455));
     // Moving about answers nothing.
     QCOMPARE(answers(folder), noAnswers());
@@ -428,7 +421,7 @@ void TestFrmTest::exitWritesBothRows() {
     QVERIFY(!findTest());
     QCOMPARE(app.mainWindowsShown, 1);
     QCOMPARE(answers(folder)[0], QStringLiteral("1"));
-    QCOMPARE(sql(folder, "SELECT Sen, Tahsil, FName FROM IDE WHERE Code='S1'"),
+    QCOMPARE(folder.query("SELECT Sen, Tahsil, FName FROM IDE WHERE Code='S1'"),
              QStringLiteral("45|PhD|Reza"));
 }
 
@@ -470,7 +463,7 @@ void TestFrmTest::missingItemSaysSo() {
     child<QRadioButton>(t, "Option1")->click();
     child<QPushButton>(t, "CmdNext")->click();
     QCOMPARE(answers(folder)[3], QStringLiteral("1"));
-    QCOMPARE(label->text(), sql(folder, "SELECT QUs FROM QU WHERE ID=5"));
+    QCOMPARE(label->text(), folder.query("SELECT QUs FROM QU WHERE ID=5"));
 }
 
 QTEST_MAIN(TestFrmTest)
