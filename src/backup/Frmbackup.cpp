@@ -68,13 +68,7 @@ QString clockText() {
 } // namespace
 
 Frmbackup::Frmbackup(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Frmbackup"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Back up ...  Reastor"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(twips(8130), twips(3000));
+    makeFixedWindow(this, "Frmbackup", QStringLiteral("Back up ...  Reastor"), 8130, 3000);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackColour);

@@ -73,13 +73,7 @@ void fitCaption(QPushButton* b) {
 } // namespace
 
 FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("FrmCode"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kCaption);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(twips(10230), twips(8055));
+    makeFixedWindow(this, "FrmCode", kCaption, 10230, 8055);
 
     skin1_ = new Skin(this);
     adodc1_ = new DataSource(QStringLiteral("Theme"), this, QStringLiteral("Adodc1"));

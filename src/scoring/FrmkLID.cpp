@@ -74,13 +74,7 @@ SkinLabel* makeLabel(QWidget* parent, const QString& name, const QString& captio
 } // namespace
 
 FrmkLID::FrmkLID(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("FrmkLID"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(kCaption);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(twips(10095), twips(6615));
+    makeFixedWindow(this, "FrmkLID", kCaption, 10095, 6615);
 
     skin1_ = new Skin(this);
     static const char* const tables[] = {nullptr, "Theme", "Answer", "IDE", "Answer", "IDE", "IDE"};

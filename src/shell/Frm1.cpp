@@ -63,13 +63,7 @@ struct ThemeEntry {
 } // namespace
 
 Frm1::Frm1(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Frm1"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("ZUVEK"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(twips(10725), twips(7905));
+    makeFixedWindow(this, "Frm1", QStringLiteral("ZUVEK"), 10725, 7905);
     move(twips(2385), twips(1200));
     setMouseTracking(true);
 
