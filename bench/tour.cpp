@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QQueue>
 #include <QTemporaryDir>
@@ -136,9 +137,22 @@ int main(int argc, char** argv) {
     main->hide();
 
     auto* scoring = new FrmkLID;
-    dialogs.inputs << "5";
+    dialogs.inputs << "12";
     scoring->Command1_Click();
     snap(scoring, "scoring");
+    // The printed reports, as their preview windows show them.
+    scoring->Command6_Click();
+    if (auto* preview = topLevel<QPrintPreviewDialog>()) {
+        preview->resize(760, 860);
+        snap(preview, "result-sheet");
+        delete preview;
+    }
+    scoring->Command3_Click();
+    if (auto* preview = topLevel<QPrintPreviewDialog>()) {
+        preview->resize(760, 860);
+        snap(preview, "subject-list");
+        delete preview;
+    }
     scoring->hide();
 
     auto* browser = new FrmCode;
