@@ -1,5 +1,7 @@
 #include "info/Frmravansanji.h"
 
+#include "data/ScaleName.h"
+
 #include "data/DataSource.h"
 #include "shell/Skin.h"
 #include "shell/Twips.h"
@@ -24,7 +26,7 @@ QFont boldArial() {
 } // namespace
 
 QString Frmravansanji::scaleTitle() {
-    return QStringLiteral("پرسشنامه عزت نفس");
+    return zuvek::scaleName();
 }
 
 Frmravansanji::Frmravansanji(QWidget* parent) : QDialog(parent) {

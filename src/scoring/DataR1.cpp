@@ -1,5 +1,6 @@
 #include "scoring/DataR1.h"
 
+#include "data/ScaleName.h"
 #include "scoring/Reports.h"
 #include "shell/AppControl.h"
 

@@ -1,5 +1,6 @@
 #include "scoring/DataRPrint.h"
 
+#include "data/ScaleName.h"
 #include "scoring/Reports.h"
 
 namespace zuvek::reports {

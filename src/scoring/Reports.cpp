@@ -21,10 +21,6 @@ void show(Report* report, QWidget* owner, DataSource* source,
 
 } // namespace
 
-QString scaleName() {
-    return QStringLiteral("پرسشنامه عزت نفس");
-}
-
 void showSubjectList(QWidget* owner, DataSource* source, const QHash<QString, QString>& captions) {
     show(new DataRPrint, owner, source, captions);
 }

@@ -19,8 +19,5 @@ void showSubjectList(QWidget* owner, DataSource* source, const QHash<QString, QS
 // DataR1: the result sheet of the subject on the current row of `source` (IDE).
 void showResultSheet(QWidget* owner, DataSource* source, const QHash<QString, QString>& captions);
 
-// The questionnaire's proper name in the titles of both reports: the name the
-// shipped database gives it.
-QString scaleName();
 
 } // namespace zuvek::reports

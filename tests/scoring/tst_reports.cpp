@@ -1,5 +1,6 @@
 #include "data/DataSource.h"
 #include "data/Database.h"
+#include "data/ScaleName.h"
 #include "scoring/DataR1.h"
 #include "scoring/DataRPrint.h"
 #include "scoring/FrmkLID.h"
@@ -308,7 +309,7 @@ void TestReports::resultSheetFromScoringScreen() {
         {QStringLiteral("Label22"), QStringLiteral("کارشناسی")},
         {QStringLiteral("Label12"), QStringLiteral("-4")},
         {QStringLiteral("Label29"), kAddress},
-        {QStringLiteral("Label1"), QStringLiteral("مقياس عزت نفس ") + scaleName()},
+        {QStringLiteral("Label1"), QStringLiteral("مقياس عزت نفس ") + zuvek::scaleName()},
     };
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
         QCOMPARE(textsOf(items, it.key()), QStringList{it.value()});
@@ -397,7 +398,7 @@ void TestReports::pdfHoldsTheTextsAndFonts() {
     QStringList lines;
     const QString listText = pdfText(listPdf, &lines);
     for (const QString& expected :
-         {kClinic, QStringLiteral("گزارش نتيجه تست  مقياس عزت نفس ") + scaleName(),
+         {kClinic, QStringLiteral("گزارش نتيجه تست  مقياس عزت نفس ") + zuvek::scaleName(),
           QStringLiteral("رديف"), QStringLiteral("نام خانوادگي"), QStringLiteral("نمره عزت نفس"),
           QStringLiteral("1403/05/12"),
           // The caption's colon reads after the word, and the address follows.
@@ -410,7 +411,7 @@ void TestReports::pdfHoldsTheTextsAndFonts() {
     lines.clear();
     const QString sheetText = pdfText(sheetPdf, &lines);
     for (const QString& expected :
-         {QStringLiteral("مقياس عزت نفس ") + scaleName(), QStringLiteral("ميزان عزت نفس"),
+         {QStringLiteral("مقياس عزت نفس ") + zuvek::scaleName(), QStringLiteral("ميزان عزت نفس"),
           QStringLiteral("تحصيلات"), kAddress})
         QVERIFY2(sheetText.contains(folded(expected)), qPrintable(expected));
     // The total keeps its sign in front.
