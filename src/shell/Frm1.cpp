@@ -314,8 +314,7 @@ void Frm1::Command3_Click() {
     if (adodc3_->rowCount() == 0)
         return;
     HidePanels();
-    if (!zuvek::screens::showScoring())
-        return;
+    zuvek::screens::showScoring();
     setHandOverFlag(QStringLiteral("1"));
     close();
 }
@@ -324,8 +323,7 @@ void Frm1::Command4_Click() {
     if (adodc3_->rowCount() == 0)
         return;
     HidePanels();
-    if (!zuvek::screens::showBrowser())
-        return;
+    zuvek::screens::showBrowser();
     setHandOverFlag(QStringLiteral("1"));
     close();
 }

@@ -1,13 +1,13 @@
 #include "shell/Screens.h"
 
-#include "update/FrmUpdate.h"
 #include "info/About.h"
 #include "info/Frmhelp.h"
 #include "info/Frmravansanji.h"
-#include "scoring/FrmkLID.h"
 #include "registry/FrmCode.h"
+#include "scoring/FrmkLID.h"
 #include "shell/Twips.h"
 #include "shell/exitpro.h"
+#include "update/FrmUpdate.h"
 
 #include <QPointer>
 
@@ -22,26 +22,28 @@ void showExitConfirmation(int leftTwips, int topTwips) {
     }
     shown->move(twips(leftTwips), twips(topTwips));
 }
-bool showScoring() {
-    auto* w = new FrmkLID;
-    w->show();
-    return true;
+
+void showScoring() {
+    (new FrmkLID)->show();
 }
-bool showBrowser() {
-    auto* browser = new FrmCode;
-    browser->show();
-    return true;
+
+void showBrowser() {
+    (new FrmCode)->show();
 }
+
 void showIntroduction(QWidget* owner) {
     (new Frmravansanji(owner))->exec();
 }
+
 void showAbout(QWidget* owner) {
     (new About(owner))->exec();
 }
+
 void showUpdate(QWidget* owner) {
     FrmUpdate window(owner);
     window.exec();
 }
+
 void showHelp(QWidget* owner) {
     (new Frmhelp(owner))->exec();
 }
