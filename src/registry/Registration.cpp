@@ -11,6 +11,7 @@
 #include "shell/Skin.h"
 #include "shell/Twips.h"
 
+#include <QSqlError>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -191,7 +192,8 @@ QString Registration::timeOfDayText(const QTime& time) {
     const QLocale locale = QLocale::system();
     // The long form carries the seconds; the zone ("t") is no part of a time of day.
     QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b\\s*")));
+    // Some locales put it in brackets ("H:mm:ss (t)"): those go with it.
+    format.remove(QRegularExpression(QStringLiteral("\\s*[(\\[]?\\bt+\\b[)\\]]?\\s*")));
     return locale.toString(time, format.trimmed());
 }
 
@@ -227,6 +229,8 @@ bool Registration::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool Registration::Text5_KeyPress(QKeyEvent* e) {
+    if (zuvek::typeLatinDigit(text5_, e))
+        return true;
     if (zuvek::numberBoxTakes(e))
         return false;
     QApplication::beep();
@@ -278,6 +282,8 @@ void Registration::Command8_Click() {
         entries << b->text();
 
     bool stored = false;
+    bool duplicate = false;
+    QString failure;
     {
         // Both rows or neither: a refused code must not leave an Answer row
         // without its subject, nor a subject without its Answer row.
@@ -285,8 +291,14 @@ void Registration::Command8_Click() {
         adodc3_->addNew();
         adodc3_->setValue(QStringLiteral("Code"), code);
         stored = tx.started() && adodc3_->write() && adodc2_->write();
-        if (stored && !tx.commit()) {
+        if (!stored) {
+            duplicate = adodc3_->lastErrorIsDuplicate() ||
+                        (adodc2_->isNewRow() && adodc2_->lastErrorIsDuplicate());
+            failure = tx.started() ? adodc3_->lastError() + adodc2_->lastError()
+                                   : zuvek::Database::connection().lastError().text();
+        } else if (!tx.commit()) {
             stored = false;
+            failure = zuvek::Database::connection().lastError().text();
             zuvek::Database::connection().rollback();
         }
     }
@@ -298,7 +310,10 @@ void Registration::Command8_Click() {
             for (int i = 0; i < bound.size(); ++i)
                 bound[i]->setText(entries[i]);
         }
-        timed(QStringLiteral("فردديگري با اين کد ثبت شده"));
+        if (duplicate)
+            timed(QStringLiteral("فردديگري با اين کد ثبت شده"));
+        else // a locked or read-only file is no duplicate: say what it is
+            zuvek::errorBox(main_, failure);
         return;
     }
 

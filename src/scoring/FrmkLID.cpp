@@ -330,15 +330,16 @@ void FrmkLID::Command1_Click() {
     DataSource* result = adodc_[5];
     subject->setFilter(filterForCode(code));
     result->setFilter(filterForCode(code));
-    text5_->setText(code);
 
     text2_->setText(zuvek::scoring::totalText(zuvek::scoring::total(values)));
     if (!result->write()) {
-        // The total on screen was not stored: say so instead of the success notice.
+        // The total on screen was not stored: say so instead of the success notice,
+        // and keep it from the result sheet.
         frame3_->hide();
         zuvek::errorBox(this, result->lastError());
         return;
     }
+    text5_->setText(code);
     zuvek::Dialogs::instance().timedMessage(this, kStored, 1000);
 }
 

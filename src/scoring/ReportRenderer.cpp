@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextLayout>
+
+#include <algorithm>
 #include <QTextOption>
 #include <QToolBar>
 
@@ -27,6 +29,7 @@ constexpr int kRowsPerRead = 500;
 constexpr double kTwipsPerMm = 1440.0 / 25.4;
 constexpr double kTightLineSpacing = 0.8;
 constexpr double kSidePadding = 45; // twips
+constexpr double kSmallestFit = 2.0 / 3.0;
 
 } // namespace
 
@@ -213,7 +216,16 @@ private:
         QRectF box = r;
         if (align & (Qt::AlignLeft | Qt::AlignRight))
             box.adjust(kSidePadding * scaleX_, 0, -kSidePadding * scaleX_, 0);
-        const QFont font(c.font, device_);
+        QFont font(c.font, device_);
+        if (!c.wordWrap) {
+            // A one-line text too long for its box (a long clinic address) is
+            // set smaller rather than cut, down to two thirds of its size.
+            const qreal wide = QFontMetricsF(font, device_).horizontalAdvance(text);
+            if (wide > box.width() && box.width() > 0) {
+                const qreal factor = std::max(kSmallestFit, box.width() / wide * 0.98);
+                font.setPointSizeF(font.pointSizeF() * factor);
+            }
+        }
         const QFontMetricsF metrics(font, device_);
         const qreal spacing =
             std::min(metrics.lineSpacing(), metrics.height() * kTightLineSpacing);
@@ -238,16 +250,17 @@ private:
     }
 
     // Persian reads right to left; a bare number (a total such as -4) left to
-    // right, so its sign stays in front. Captions that begin with punctuation
-    // (":آدرس") were written to be read off a left-to-right line, where the
-    // colon lands after the word.
+    // right, so its sign stays in front. Captions that begin with a colon
+    // (" :آدرس") were written to be read off a left-to-right line, where the
+    // colon lands after the word. Data that happens to begin with punctuation
+    // («کلینیک», "(واحد ۲)") is Persian all the same.
     static Qt::LayoutDirection textDirection(const QString& text) {
         if (!text.isRightToLeft())
             return Qt::LeftToRight;
         for (const QChar ch : text) {
             if (ch.isSpace())
                 continue;
-            return ch.isPunct() ? Qt::LeftToRight : Qt::RightToLeft;
+            return ch == QLatin1Char(':') ? Qt::LeftToRight : Qt::RightToLeft;
         }
         return Qt::RightToLeft;
     }

@@ -449,8 +449,12 @@ void FrmTest::keyPressEvent(QKeyEvent* e) {
 }
 
 bool FrmTest::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == text6_ || watched == text5_) && event->type() == QEvent::KeyPress)
-        return NumberBox_KeyPress(static_cast<QKeyEvent*>(event));
+    if ((watched == text6_ || watched == text5_) && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (zuvek::typeLatinDigit(static_cast<QLineEdit*>(watched), key))
+            return true;
+        return NumberBox_KeyPress(key);
+    }
     return QDialog::eventFilter(watched, event);
 }
 
