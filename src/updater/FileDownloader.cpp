@@ -103,6 +103,7 @@ bool FileDownloader::DownloadFile(const QString& strURL, const QString& strDesti
     qint64 expected = 0;
     cancel_ = false;
 
+    bool writeFailed = false;
     [&] {
         // Request and response check.
         try {
@@ -207,19 +208,29 @@ bool FileDownloader::DownloadFile(const QString& strURL, const QString& strDesti
             if (!output.flush())
                 throw WriteFailure{int(output.error()), output.errorString()};
             output.close();
+            // A full disk may only show when the last buffered bytes go out.
+            if (output.error() != QFileDevice::NoError)
+                throw WriteFailure{int(output.error()), output.errorString()};
         } catch (const WriteFailure& failure) {
+            writeFailed = true;
             raiseError(QStringLiteral("Cannot write file to disk.") + QStringLiteral("\r\r") +
                        QStringLiteral("Error ") + QString::number(failure.number) +
                        QStringLiteral(": ") + failure.description);
             if (output.isOpen())
                 output.close();
+            // What was written is not the installer: it never stays to be started.
+            if (QFileInfo(strDestination).isFile() && !QFile::remove(strDestination))
+                emit DownloadErrors(QStringLiteral("The incomplete file could not be deleted: ") +
+                                    QDir::toNativeSeparators(strDestination));
             return;
         }
     }();
 
     // Finish.
     bool result = false;
-    if (received == expected) {
+    if (writeFailed) {
+        // Reported and removed where the writing failed.
+    } else if (received == expected) {
         // Nothing expected and nothing received means the download stopped
         // before its body; every such stop has set the flag, and it is never
         // a success.

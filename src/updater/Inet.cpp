@@ -204,6 +204,9 @@ QString Inet::OpenURL(const QString& url) {
     if (!Execute(url))
         return {};
     QNetworkReply* reply = reply_;
+    // The whole body is read at the end: no cap on what the reply may hold
+    // meanwhile, or a long page would stall until the time-out.
+    reply->setReadBufferSize(0);
     if (!finished_) {
         QEventLoop loop;
         connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);

@@ -96,6 +96,8 @@ void TestFrmUpdate::check_data() {
     QTest::newRow("newer with trailer") << QByteArray("2.5\r\nrelease notes") << 200 << true;
     QTest::newRow("not found page") << QByteArray("<html>9</html>") << 404 << false;
     QTest::newRow("empty") << QByteArray() << 200 << false;
+    QTest::newRow("newer on a long page")
+        << QByteArray("2.5\r\n") + QByteArray(2 * 1024 * 1024, 'x') << 200 << true;
 }
 
 void TestFrmUpdate::check() {
