@@ -322,7 +322,8 @@ void DataSource::bind(QObject* control, const QString& field) {
         const int slot = metaObject()->indexOfSlot("controlEdited()");
         b.connection = QMetaObject::connect(control, notify.methodIndex(), this, slot);
     }
-    connect(control, &QObject::destroyed, this, [this, control] { unbind(control); });
+    connect(control, &QObject::destroyed, this, &DataSource::controlDestroyed,
+            Qt::UniqueConnection);
     bindings_.append(b);
     pushing_ = true;
     control->setProperty(b.property.constData(), value(b.field));
@@ -346,6 +347,10 @@ void DataSource::pushToControls() {
             b.control->setProperty(b.property.constData(), value(b.field));
     }
     pushing_ = false;
+}
+
+void DataSource::controlDestroyed(QObject* control) {
+    unbind(control);
 }
 
 void DataSource::controlEdited() {

@@ -97,6 +97,7 @@ signals:
 
 private slots:
     void controlEdited();
+    void controlDestroyed(QObject* control);
 
 private:
     struct Row {

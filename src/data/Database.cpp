@@ -106,7 +106,10 @@ bool Transaction::commit() {
     if (!started_ || done_)
         return false;
     done_ = true;
-    return Database::connection().commit();
+    if (Database::connection().commit())
+        return true;
+    Database::connection().rollback();
+    return false;
 }
 
 } // namespace zuvek
