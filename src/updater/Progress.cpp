@@ -79,6 +79,9 @@ Progress::Progress(const QString& updaterFolder, QWidget* parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(updaterIcon());
+    // A Persian window: the bar fills from the right, as the text reads.
+    // Places given to controls are absolute and stay where they are.
+    setLayoutDirection(Qt::RightToLeft);
 
     ProgressBar = new QProgressBar(this);
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
@@ -100,7 +103,7 @@ Progress::Progress(const QString& updaterFolder, QWidget* parent)
     Label4->setAutoFillBackground(false);
     Label4->setFont(makeFont(QStringLiteral("MS Sans Serif"), 24, true));
     Label4->setStyleSheet(QStringLiteral("color: rgb(192, 0, 192); background: transparent;"));
-    Label4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label4->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
 
     cmdUpdate = new QPushButton(texts::kCaptionIdle, this);
     cmdUpdate->setObjectName(QStringLiteral("cmdUpdate"));
@@ -298,7 +301,9 @@ void installFontSubstitutes() {
     const QStringList persian =
         present({QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Naskh Arabic"),
                  QStringLiteral("DejaVu Sans")});
-    const QStringList latin = present({QStringLiteral("DejaVu Sans"),
+    // The old bitmap face is narrow: a condensed face keeps "100" inside its label.
+    const QStringList latin = present({QStringLiteral("DejaVu Sans Condensed"),
+                                       QStringLiteral("DejaVu Sans"),
                                        QStringLiteral("Noto Sans Arabic")});
     for (const QString& name : {QStringLiteral("Tahoma"), QStringLiteral("Arial")}) {
         if (!available.contains(name, Qt::CaseInsensitive))
