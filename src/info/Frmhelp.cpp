@@ -1,4 +1,5 @@
 #include "info/Frmhelp.h"
+#include "shell/Fonts.h"
 
 #include "data/DataSource.h"
 #include "shell/Skin.h"
@@ -21,13 +22,6 @@ QString guide(std::initializer_list<const char*> lines) {
     for (const char* line : lines)
         text += QString::fromUtf8(line) + QStringLiteral("\r\n");
     return text;
-}
-
-QFont buttonFont() {
-    QFont f(QStringLiteral("B Nazanin"));
-    f.setPointSizeF(11.25);
-    f.setBold(true);
-    return f;
 }
 
 QFont guideFont() {
@@ -101,7 +95,7 @@ Frmhelp::Frmhelp(QWidget* parent) : QDialog(parent) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setGeometry(twipsRect(8280, b.top, 1770, 510));
-        button->setFont(buttonFont());
+        button->setFont(zuvek::screenFont("B Nazanin", 11.25));
         button->setLayoutDirection(Qt::RightToLeft);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, b.click);

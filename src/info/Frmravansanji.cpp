@@ -1,4 +1,5 @@
 #include "info/Frmravansanji.h"
+#include "shell/Fonts.h"
 
 #include "data/ScaleName.h"
 
@@ -14,16 +15,6 @@
 #include <QTextOption>
 
 using zuvek::DataSource;
-
-namespace {
-
-QFont boldArial() {
-    QFont f(QStringLiteral("Arial"), 12);
-    f.setBold(true);
-    return f;
-}
-
-} // namespace
 
 QString Frmravansanji::scaleTitle() {
     return zuvek::scaleName();
@@ -64,7 +55,7 @@ Frmravansanji::Frmravansanji(QWidget* parent) : QDialog(parent) {
     text3_ = new QPlainTextEdit(frame1_);
     text3_->setObjectName(QStringLiteral("Text3"));
     text3_->setGeometry(twipsRect(270, 585, 10455, 6135));
-    text3_->setFont(boldArial());
+    text3_->setFont(zuvek::screenFont("Arial", 12));
     text3_->setLayoutDirection(Qt::RightToLeft);
     text3_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text3_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -80,7 +71,7 @@ Frmravansanji::Frmravansanji(QWidget* parent) : QDialog(parent) {
     auto* command1 = new QPushButton(QStringLiteral("خروج"), frame1_);
     command1->setObjectName(QStringLiteral("Command1"));
     command1->setGeometry(twipsRect(3825, 7020, 3285, 495));
-    command1->setFont(boldArial());
+    command1->setFont(zuvek::screenFont("Arial", 12));
     command1->setLayoutDirection(Qt::RightToLeft);
     command1->setAutoDefault(false);
     connect(command1, &QPushButton::clicked, this, &Frmravansanji::Command1_Click);

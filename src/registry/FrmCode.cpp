@@ -1,4 +1,5 @@
 #include "registry/FrmCode.h"
+#include "shell/Fonts.h"
 
 #include "data/DataSource.h"
 #include "data/Database.h"
@@ -38,13 +39,6 @@ constexpr int kNoticeMs = 1000;
 
 QString codeFilter(const QString& code) {
     return QStringLiteral("Code='") + code + QStringLiteral("'");
-}
-
-QFont arialBold(qreal points) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
 }
 
 struct Column {
@@ -93,7 +87,7 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     gridCaption->setObjectName(QStringLiteral("DataGrid1Caption"));
     gridCaption->setAlignment(Qt::AlignCenter);
     gridCaption->setLayoutDirection(Qt::RightToLeft);
-    gridCaption->setFont(arialBold(12));
+    gridCaption->setFont(zuvek::screenFont("Arial", 12));
     gridCaption->setAutoFillBackground(true);
     gridCaption->setBackgroundRole(QPalette::Button);
     gridLayout->addWidget(gridCaption);
@@ -113,8 +107,8 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     dataGrid1_->setObjectName(QStringLiteral("DataGrid1"));
     // Right to left: the first column (the code) stands at the right edge.
     dataGrid1_->setLayoutDirection(Qt::RightToLeft);
-    dataGrid1_->setFont(arialBold(12));
-    dataGrid1_->horizontalHeader()->setFont(arialBold(14.25));
+    dataGrid1_->setFont(zuvek::screenFont("Arial", 12));
+    dataGrid1_->horizontalHeader()->setFont(zuvek::screenFont("Arial", 14.25));
     // The header would take its widest glyph (a wide Arabic ligature) as the
     // narrowest column and overrule the designed widths.
     dataGrid1_->horizontalHeader()->setMinimumSectionSize(twips(300));
@@ -145,7 +139,7 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* l = new SkinLabel(this);
         l->setObjectName(QString::fromLatin1(name));
         l->setText(text);
-        l->setFont(arialBold(10));
+        l->setFont(zuvek::screenFont("Arial", 10));
         // The stored captions put the colon first for left-to-right reading,
         // which shows it at the left end of the word, beside its box.
         l->setLayoutDirection(Qt::LeftToRight);
@@ -179,7 +173,7 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     for (QComboBox* box :
          {static_cast<QComboBox*>(dataCombo6_), static_cast<QComboBox*>(dataCombo1_), combo3_}) {
-        box->setFont(arialBold(12));
+        box->setFont(zuvek::screenFont("Arial", 12));
         box->setLayoutDirection(Qt::RightToLeft);
         // Filling a list picks its first entry; every box opens empty.
         clearComboQuietly(box);
@@ -188,7 +182,7 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     frame1_ = new QGroupBox(QStringLiteral("حذف کردن آزمودني"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     frame1_->setGeometry(twipsRect(6840, 3240, 3315, 2655));
-    frame1_->setFont(arialBold(9));
+    frame1_->setFont(zuvek::screenFont("Arial", 9));
     frame1_->setLayoutDirection(Qt::RightToLeft);
     auto* skinLabel1 = new SkinLabel(frame1_);
     skinLabel1->setObjectName(QStringLiteral("SkinLabel1"));
@@ -200,7 +194,7 @@ FrmCode::FrmCode(QWidget* parent) : QWidget(parent, Qt::Window) {
     text5_->setObjectName(QStringLiteral("Text5"));
     text5_->setGeometry(twipsRect(600, 960, 1935, 495));
     text5_->setAlignment(Qt::AlignCenter);
-    text5_->setFont(arialBold(12));
+    text5_->setFont(zuvek::screenFont("Arial", 12));
     text5_->setLayoutDirection(Qt::RightToLeft);
     connect(makeButton(frame1_, "Command2", QStringLiteral("حذف "), 1140, 1860, 1065, 555),
             &QPushButton::clicked, this, &FrmCode::Command2_Click);
@@ -244,7 +238,7 @@ QPushButton* FrmCode::makeButton(QWidget* parent, const char* name, const QStrin
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(twipsRect(left, top, width, height));
-    b->setFont(arialBold(12));
+    b->setFont(zuvek::screenFont("Arial", 12));
     b->setLayoutDirection(Qt::RightToLeft);
     return b;
 }

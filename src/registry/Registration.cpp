@@ -1,4 +1,5 @@
 #include "registry/Registration.h"
+#include "shell/Fonts.h"
 
 #include "calendar/Module7.h"
 #include "data/Clock.h"
@@ -26,12 +27,6 @@
 using zuvek::DataSource;
 
 namespace {
-
-QFont panelFont() {
-    QFont f(QStringLiteral("Arial"), 12);
-    f.setBold(true);
-    return f;
-}
 
 // Right-aligned text in a right-to-left box: Qt mirrors AlignRight there.
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter;
@@ -92,7 +87,7 @@ Registration::Registration(Frm1* mainWindow, QFrame* frame10)
         auto* b = new QPushButton(caption, frame10_);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(twipsRect(left, 2220, 975, 555));
-        b->setFont(panelFont());
+        b->setFont(zuvek::screenFont("Arial", 12));
         b->setLayoutDirection(Qt::RightToLeft);
         return b;
     };
@@ -134,7 +129,7 @@ QLineEdit* Registration::makeBox(const char* name, int left, int top, int width,
     auto* t = new QLineEdit(frame10_);
     t->setObjectName(QString::fromLatin1(name));
     t->setGeometry(twipsRect(left, top, width, height));
-    t->setFont(panelFont());
+    t->setFont(zuvek::screenFont("Arial", 12));
     t->setLayoutDirection(Qt::RightToLeft);
     t->setAlignment(alignment);
     return t;
@@ -146,7 +141,7 @@ QComboBox* Registration::makeList(const char* name, int left, int top, int width
     auto* c = new QComboBox(frame10_);
     c->setObjectName(QString::fromLatin1(name));
     c->setGeometry(twipsRect(left, top, width, height));
-    c->setFont(panelFont());
+    c->setFont(zuvek::screenFont("Arial", 12));
     c->setLayoutDirection(Qt::RightToLeft);
     c->addItems(items);
     // A fresh main window starts with nothing chosen.
@@ -163,7 +158,7 @@ void Registration::makeLabel(const char* name, const QString& caption, int left,
     auto* l = new SkinLabel(frame10_);
     l->setObjectName(QString::fromLatin1(name));
     l->setText(caption);
-    l->setFont(panelFont());
+    l->setFont(zuvek::screenFont("Arial", 12));
     // The captions are kept with the blank and colon before the word; read left
     // to right they show the colon after the word, where Persian puts it.
     l->setLayoutDirection(Qt::LeftToRight);

@@ -1,4 +1,5 @@
 #include "scoring/DataR1.h"
+#include "shell/Fonts.h"
 
 #include "data/ScaleName.h"
 #include "scoring/Reports.h"
@@ -12,13 +13,6 @@ namespace {
 
 constexpr int kWidth = 6330;
 constexpr int kHeight = 7620;
-
-QFont font(const char* family, qreal points, bool bold = true) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 // A web address as a reader types it: no scheme.
 QString bareAddress(QString url) {
@@ -101,13 +95,13 @@ DataR1::DataR1(QObject* parent) : Report(QStringLiteral("DataR1"), kWidth, paren
     ReportControl& image = d.addPicture(QStringLiteral("Image1"), QRect(0, 0, kWidth, kHeight), QImage());
     image.drawing = &DataR1::drawBackground;
 
-    const QFont nazanin = font("B Nazanin", 9.75);
+    const QFont nazanin = zuvek::screenFont("B Nazanin", 9.75);
     // Values sit in the middle of the slots the background draws for them.
     const Qt::Alignment centre = Qt::AlignCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     ReportControl& title = d.addLabel(QStringLiteral("Label1"), QRect(2079, 63, 2205, 765),
                                       QStringLiteral("مقياس عزت نفس") + QLatin1Char(' ') + scaleName(),
-                                      font("Arabic Transparent", 14.25), Qt::AlignCenter);
+                                      zuvek::screenFont("Arabic Transparent", 14.25), Qt::AlignCenter);
     title.wordWrap = true;
     d.addLabel(QStringLiteral("Label2"), QRect(5472, 1152, 237, 465), QStringLiteral("کد"), nazanin, centre);
     d.addLabel(QStringLiteral("Label15"), QRect(4752, 1152, 669, 465), QString(), nazanin, centre);
@@ -127,7 +121,7 @@ DataR1::DataR1(QObject* parent) : Report(QStringLiteral("DataR1"), kWidth, paren
     ReportControl& address = d.addLabel(QStringLiteral("Label29"), QRect(378, 6236, 4860, 810),
                                         QString(), nazanin, right);
     address.wordWrap = true;
-    const QFont arial = font("Arial", 8.25, false);
+    const QFont arial = zuvek::screenFont("Arial", 8.25, false);
     d.addLabel(QStringLiteral("Label5"), QRect(2160, 7012, 2010, 240), bareAddress(makerSite()), arial, centre);
     d.addLabel(QStringLiteral("Label14"), QRect(2160, 7300, 2010, 240), bareAddress(shopSite()), arial, centre);
 }

@@ -1,17 +1,11 @@
 #include "scoring/DataRPrint.h"
+#include "shell/Fonts.h"
 
 #include "data/ScaleName.h"
 #include "scoring/Reports.h"
 
 namespace zuvek::reports {
 namespace {
-
-QFont font(const char* family, qreal points, bool bold = true) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 struct Column {
     const char* caption;
@@ -31,11 +25,11 @@ DataRPrint::DataRPrint(QObject* parent) : Report(QStringLiteral("DataRPrint"), 8
                             QColor(192, 192, 192));
     // One blank until a print command writes the clinic's name.
     reportHeader.addLabel(QStringLiteral("Label9"), QRect(56, 113, 8385, 776), QStringLiteral(" "),
-                          font("B Titr", 14.25), Qt::AlignHCenter);
+                          zuvek::screenFont("B Titr", 14.25), Qt::AlignHCenter);
     reportHeader.addLabel(QStringLiteral("Label3"), QRect(1284, 945, 6105, 510),
                           QStringLiteral("گزارش نتيجه تست  مقياس عزت نفس") + QLatin1Char(' ') + scaleName() +
                               QStringLiteral("  "),
-                          font("B Nazanin", 12), Qt::AlignHCenter);
+                          zuvek::screenFont("B Nazanin", 12), Qt::AlignHCenter);
 
     static const Column columns[] = {
         {"رديف", 8033, 2, 449, "Text1", "Code", 8058, 0, 419},
@@ -52,7 +46,7 @@ DataRPrint::DataRPrint(QObject* parent) : Report(QStringLiteral("DataRPrint"), 8
     };
     static const int rules[] = {8520, 8034, 7619, 7231, 6357, 5415, 4275, 3811, 3291, 2712, 1276, 0};
 
-    const QFont cell = font("B Nazanin", 9.75);
+    const QFont cell = zuvek::screenFont("B Nazanin", 9.75);
     ReportSection& pageHeader = addSection(QStringLiteral("Section2"), Band::PageHeader, 380);
     ReportSection& detail = addSection(QStringLiteral("Section1"), Band::Detail, 385);
     for (const Column& c : columns) {
@@ -78,9 +72,9 @@ DataRPrint::DataRPrint(QObject* parent) : Report(QStringLiteral("DataRPrint"), 8
 
     ReportSection& reportFooter = addSection(QStringLiteral("Section5"), Band::ReportFooter, 378);
     reportFooter.addLabel(QStringLiteral("Label15"), QRect(7919, 0, 555, 375),
-                          QStringLiteral(":آدرس"), font("B Mitra", 9.75), Qt::AlignRight);
+                          QStringLiteral(":آدرس"), zuvek::screenFont("B Mitra", 9.75), Qt::AlignRight);
     reportFooter.addLabel(QStringLiteral("Label14"), QRect(2880, 0, 5040, 378), QString(),
-                          font("B Mitra", 9.75), Qt::AlignRight);
+                          zuvek::screenFont("B Mitra", 9.75), Qt::AlignRight);
 }
 
 } // namespace zuvek::reports

@@ -1,4 +1,5 @@
 #include "scoring/FrmkLID.h"
+#include "shell/Fonts.h"
 
 #include "data/DataSource.h"
 #include "scoring/Reports.h"
@@ -31,13 +32,6 @@ const QString kSelectFirst = QStringLiteral("ابتدا روي انتخاب آز
 // made together, so only a damaged file gets here): nothing can be stored.
 const QString kNoParticulars =
     QStringLiteral("مشخصات آزمودني با اين کد ثبت نشده است؛ نمره ذخيره نشد");
-
-QFont boldFont(const char* family, qreal points) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
 
 QString filterForCode(const QString& code) {
     return QStringLiteral("code='") + code + QLatin1Char('\'');
@@ -175,7 +169,7 @@ QPushButton* FrmkLID::makeButton(QWidget* parent, const char* name, const QStrin
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(twipsRect(left, top, width, height));
     b->setLayoutDirection(Qt::RightToLeft);
-    b->setFont(boldFont("Tahoma", 9));
+    b->setFont(zuvek::screenFont("Tahoma", 9));
     return b;
 }
 
@@ -183,7 +177,7 @@ void FrmkLID::buildDetails() {
     // The same boxes and labels as the test screen's details frame, each label
     // filling the gap to the right of its box.
     frame5_ = makeFrame(this, "Frame5", 300, 300, 9495, 1530);
-    const QFont font = boldFont("Arial", 12);
+    const QFont font = zuvek::screenFont("Arial", 12);
     frame5_->setFont(font);
     text15_ = makeBox(frame5_, QStringLiteral("Text15"), 8040, 180, 675, 435);
     text15_->setReadOnly(true);
@@ -230,17 +224,17 @@ void FrmkLID::buildResult() {
     // The total is a number: it reads left to right even in a Persian window,
     // so a negative total shows its "-" in front.
     text2_->setLayoutDirection(Qt::LeftToRight);
-    text2_->setFont(boldFont("Arial", 21.75));
+    text2_->setFont(zuvek::screenFont("Arial", 21.75));
 
     makeLabel(frame3_, QStringLiteral("SkinLabel1(1)"), QStringLiteral("نمره عزت نفس"), 5265, 360,
-              1695, 435, boldFont("Tahoma", 9));
+              1695, 435, zuvek::screenFont("Tahoma", 9));
 
     text4_ = new QPlainTextEdit(frame3_);
     text4_->setObjectName(QStringLiteral("Text4"));
     text4_->setGeometry(twipsRect(315, 1035, 8655, 1860));
     text4_->setReadOnly(true);
     text4_->setLayoutDirection(Qt::RightToLeft);
-    text4_->setFont(boldFont("Arial", 12));
+    text4_->setFont(zuvek::screenFont("Arial", 12));
     QTextOption right(Qt::AlignRight | Qt::AlignAbsolute);
     right.setTextDirection(Qt::RightToLeft);
     right.setWrapMode(QTextOption::WordWrap);
@@ -268,7 +262,7 @@ void FrmkLID::buildHelp() {
     text21_->setReadOnly(true);
     text21_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text21_->setLayoutDirection(Qt::RightToLeft);
-    text21_->setFont(boldFont("Arabic Transparent", 18));
+    text21_->setFont(zuvek::screenFont("Arabic Transparent", 18));
     QPalette green = text21_->palette();
     green.setColor(QPalette::Text, QColor(0, 192, 0));
     text21_->setPalette(green);

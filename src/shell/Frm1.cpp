@@ -1,4 +1,5 @@
 #include "shell/Frm1.h"
+#include "shell/Fonts.h"
 
 #include "data/DataSource.h"
 #include "data/Val.h"
@@ -22,12 +23,6 @@
 using zuvek::DataSource;
 
 namespace {
-
-QFont menuFont() {
-    QFont f(QStringLiteral("Arial"), 12);
-    f.setBold(true);
-    return f;
-}
 
 QFrame* makePanel(QWidget* parent, const char* name) {
     auto* f = new QFrame(parent);
@@ -148,7 +143,7 @@ QPushButton* Frm1::makeButton(QWidget* parent, const char* name, const QString& 
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(twipsRect(left, top, width, height));
-    b->setFont(menuFont());
+    b->setFont(zuvek::screenFont("Arial", 12));
     b->setLayoutDirection(Qt::RightToLeft);
     return b;
 }
@@ -205,7 +200,7 @@ void Frm1::buildSettingsPanels() {
         t->setFrame(false);
         t->setAlignment(Qt::AlignCenter);
         t->setLayoutDirection(Qt::RightToLeft);
-        t->setFont(menuFont());
+        t->setFont(zuvek::screenFont("Arial", 12));
         return t;
     };
     text2_ = makeBox("Text2", 300);
@@ -213,11 +208,11 @@ void Frm1::buildSettingsPanels() {
     connect(text2_, &QLineEdit::textChanged, this, &Frm1::Text2_Change);
     auto* l4 = makeSkinLabel(frame9_, "SkinLabel4", QStringLiteral(" :نام"));
     l4->move(twips(5580), twips(420));
-    l4->setFont(menuFont());
+    l4->setFont(zuvek::screenFont("Arial", 12));
     l4->adjustSize();
     auto* l5 = makeSkinLabel(frame9_, "SkinLabel5", QStringLiteral(" :آدرس"));
     l5->move(twips(5460), twips(1140));
-    l5->setFont(menuFont());
+    l5->setFont(zuvek::screenFont("Arial", 12));
     l5->adjustSize();
     connect(makeButton(frame9_, "Command64", QStringLiteral("ذخيره "), 3180, 1680, 855, 495),
             &QPushButton::clicked, this, &Frm1::Command64_Click);

@@ -1,4 +1,5 @@
 #include "test/FrmTest.h"
+#include "shell/Fonts.h"
 
 #include "data/DataSource.h"
 #include "data/Val.h"
@@ -24,13 +25,6 @@
 using zuvek::DataSource;
 
 namespace {
-
-QFont boldFont(const char* family, double points) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    return f;
-}
 
 QValidator* digitsOnly(QObject* parent) {
     // Pasting or dropping goes round the key filter; the box still takes digits only.
@@ -61,7 +55,7 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("صفحه اجراي تست"));
     setLayoutDirection(Qt::RightToLeft);
     setFixedSize(twips(10215), twips(8775));
-    setFont(boldFont("B Nazanin", 12));
+    setFont(zuvek::screenFont("B Nazanin", 12));
 
     skin1_ = new Skin(this);
     adodc1_ = new DataSource(QStringLiteral("Theme"), this, QStringLiteral("Adodc1"));
@@ -137,10 +131,10 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
         return l;
     };
     skinLabel4_ = makeSkinLabel("SkinLabel4", QStringLiteral("هر يک از عبارت هاي زير را بخوانيد . به هر عبارتي که در مورد شما صدق مي کند ، پاسخ  موافق و به هر عبارتي که در مورد شما صدق نمي کند ، پاسخ مخالف بدهيد "),
-                                boldFont("B Nazanin", 14.25));
+                                zuvek::screenFont("B Nazanin", 14.25));
     skinLabel5_ = makeSkinLabel("SkinLabel5", QStringLiteral("هيچ پاسخ درست يا غلط براي گزينه ها وجود ندارد، لطفاً به همه ي گزينه ها پاسخ دهيد"),
-                                boldFont("B Nazanin", 14.25));
-    skinLbl5_ = makeSkinLabel("SkinLbl5", QString(), boldFont("B Mitra", 15.75));
+                                zuvek::screenFont("B Nazanin", 14.25));
+    skinLbl5_ = makeSkinLabel("SkinLbl5", QString(), zuvek::screenFont("B Mitra", 15.75));
     skinLbl5_->setGeometry(twipsRect(8640, 3300, 375, 615));
 
     auto makeButton = [this](const char* name, const QString& caption, int left, int top,
@@ -155,8 +149,8 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
     command5_->hide();
     cmdNext_ = makeButton("CmdNext", QStringLiteral("بعدي"), 6660, 5715, 1455, 975);
     cmdBack_ = makeButton("CmdBack", QStringLiteral("قبلي"), 2325, 5700, 1455, 975);
-    cmdNext_->setFont(boldFont("B Nazanin", 14.25));
-    cmdBack_->setFont(boldFont("B Nazanin", 14.25));
+    cmdNext_->setFont(zuvek::screenFont("B Nazanin", 14.25));
+    cmdBack_->setFont(zuvek::screenFont("B Nazanin", 14.25));
     cmdNext_->setDefault(true);
     cmdNext_->hide();
     cmdBack_->hide();
@@ -165,7 +159,7 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
     text6_->setObjectName(QStringLiteral("Text6"));
     text6_->setGeometry(twipsRect(9120, 3420, 615, 495));
     text6_->setAlignment(Qt::AlignCenter);
-    text6_->setFont(boldFont("B Nazanin", 15.75));
+    text6_->setFont(zuvek::screenFont("B Nazanin", 15.75));
     text6_->setValidator(digitsOnly(text6_));
     text6_->installEventFilter(this);
     text6_->hide();
@@ -200,7 +194,7 @@ FrmTest::FrmTest(QWidget* parent) : QDialog(parent) {
 
     text12_ = new QLineEdit(this);
     text12_->setObjectName(QStringLiteral("Text12"));
-    text12_->setFont(boldFont("B Nazanin", 20.25));
+    text12_->setFont(zuvek::screenFont("B Nazanin", 20.25));
 
     connect(command1_, &QPushButton::clicked, this, &FrmTest::Command1_Click);
     connect(command5_, &QPushButton::clicked, this, &FrmTest::Command5_Click);
