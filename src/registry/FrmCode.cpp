@@ -1,4 +1,5 @@
 #include "registry/FrmCode.h"
+#include "shell/Notices.h"
 #include "shell/Fonts.h"
 
 #include "data/DataSource.h"
@@ -28,7 +29,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("کد آزمودني");
 const QString kGridCaption = QStringLiteral("مشخصات آزمودني");
-const QString kNoCode = QStringLiteral("شما بايد شماره آزمودني مورد نظر را وارد كنيد");
 const QString kUnknownCode = QStringLiteral("فردي با اين کد وجود ندارد");
 const QString kDeleted = QStringLiteral("حذف با موفقيت انجام گرفت");
 const QString kAskDelete = QStringLiteral("آيا براي حذف کردن مطمئن هستيد؟");
@@ -297,7 +297,7 @@ void FrmCode::Command2_Click() {
     auto& dialogs = zuvek::Dialogs::instance();
     const QString code = text5_->text();
     if (code.isEmpty()) {
-        dialogs.timedMessage(this, kNoCode, kNoticeMs);
+        dialogs.timedMessage(this, zuvek::notices::kEnterCode, kNoticeMs);
         return;
     }
     // A lookup the database could not run is a failure, not "no such subject";

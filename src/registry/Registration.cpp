@@ -1,4 +1,5 @@
 #include "registry/Registration.h"
+#include "shell/Notices.h"
 #include "shell/Fonts.h"
 
 #include "calendar/Module7.h"
@@ -229,7 +230,7 @@ bool Registration::Text5_KeyPress(QKeyEvent* e) {
     if (zuvek::numberBoxTakes(e))
         return false;
     QApplication::beep();
-    timed(QStringLiteral("شما بايد عدد وارد كنيد"));
+    timed(zuvek::notices::kMustBeNumber);
     return true;
 }
 

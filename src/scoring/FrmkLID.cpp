@@ -1,4 +1,5 @@
 #include "scoring/FrmkLID.h"
+#include "shell/Notices.h"
 #include "shell/Fonts.h"
 
 #include "data/DataSource.h"
@@ -21,8 +22,6 @@ using zuvek::DataSource;
 namespace {
 
 const QString kCaption = QStringLiteral("کليد گذاري");
-const QString kEnterCode = QStringLiteral("شما بايد شماره آزمودني مورد نظر را وارد كنيد");
-const QString kNoSuchSubject = QStringLiteral("فردي با اين مشخصات وجود ندارد");
 const QString kUnanswered = QStringLiteral("شما به سوالات زير پاسخ نداده ايد ");
 const QString kStored = QStringLiteral("اطلاعات با موفقيت محاسبه و ذخيره شد");
 const QString kPrompt = QStringLiteral(" Enter Number ");
@@ -288,7 +287,7 @@ void FrmkLID::Form_Load() {
 void FrmkLID::Command1_Click() {
     const QString code = zuvek::Dialogs::instance().inputBox(this, kPrompt, kPromptTitle);
     if (code.isEmpty()) {
-        zuvek::Dialogs::instance().timedMessage(this, kEnterCode, 1000);
+        zuvek::Dialogs::instance().timedMessage(this, zuvek::notices::kEnterCode, 1000);
         return;
     }
 
@@ -298,7 +297,7 @@ void FrmkLID::Command1_Click() {
     answers->setFilter(filterForCode(code));
     subject->setFilter(filterForCode(code));
     if (answers->rowCount() == 0) {
-        zuvek::Dialogs::instance().timedMessage(this, kNoSuchSubject, 1000);
+        zuvek::Dialogs::instance().timedMessage(this, zuvek::notices::kNoSuchSubject, 1000);
         frame3_->hide();
         return;
     }

@@ -1,4 +1,5 @@
 #include "test/FrmTest.h"
+#include "shell/Notices.h"
 #include "shell/Fonts.h"
 
 #include "data/DataSource.h"
@@ -244,7 +245,7 @@ bool FrmTest::OpenFromMainWindow(QWidget* mainWindow) {
         mainWindow, QStringLiteral(" Plese Insert Code "), QStringLiteral("Enter Code "));
     if (code.isEmpty()) {
         delete test;
-        zuvek::Dialogs::instance().timedMessage(mainWindow, QStringLiteral("شما بايد شماره آزمودني مورد نظر را وارد كنيد"), 1000);
+        zuvek::Dialogs::instance().timedMessage(mainWindow, zuvek::notices::kEnterCode, 1000);
         return false;
     }
     // The code goes into the filter as typed; the filter matches it literally,
@@ -253,7 +254,7 @@ bool FrmTest::OpenFromMainWindow(QWidget* mainWindow) {
     test->adodc2_->setFilter(filter);
     if (test->adodc2_->rowCount() == 0) {
         delete test;
-        zuvek::Dialogs::instance().timedMessage(mainWindow, QStringLiteral("فردي با اين مشخصات وجود ندارد"), 1000);
+        zuvek::Dialogs::instance().timedMessage(mainWindow, zuvek::notices::kNoSuchSubject, 1000);
         return false;
     }
     test->adodc3_->setFilter(filter);
@@ -456,6 +457,6 @@ bool FrmTest::NumberBox_KeyPress(QKeyEvent* e) {
     if (zuvek::numberBoxTakes(e))
         return false;
     QApplication::beep();
-    timed(QStringLiteral("شما بايد عدد وارد كنيد"));
+    timed(zuvek::notices::kMustBeNumber);
     return true;
 }
